@@ -8,6 +8,10 @@
 #include <stdexcept>
 #include <string>
 
+// Nesting deeper than this is refused by the reader and the writer alike, so that every file the
+// program writes it can read, and a hostile file cannot exhaust the stack.
+inline constexpr int MaxNestingDepth = 256;
+
 // A file that cannot be read as an evaluation: the message says what is wrong and at which byte.
 class EFileFormat : public std::runtime_error {
 public:
