@@ -1,0 +1,94 @@
+#include "app/command_options.h"
+
+#include "text/language.h"
+#include "text/number_format.h"
+
+
+namespace {
+// Number literals in formulas are read with the regional decimal separator, as in the window.
+char SystemDecimalSeparator()
+{
+    return RegionalSeparators().Decimal == "," ? ',' : '.';
+}
+
+const std::string& ValueAfter(const std::vector<std::string>& args, size_t& i)
+{
+    if (i + 1 >= args.size())
+        throw EUsage(Msg("Після " + args[i] + " потрібне значення.", "После " + args[i] + " нужно значение."));
+    return args[++i];
+}
+
+uint8_t MethodCode(const std::string& name)
+{
+    if (name == "auto")
+        return 0;
+    if (name == "normal")
+        return 1;
+    if (name == "uniform")
+        return 5;
+    if (name == "student")
+        return 6;
+    throw EUsage(Msg("Невідомий метод: " + name + " (auto, normal, uniform, student).",
+                     "Неизвестный метод: " + name + " (auto, normal, uniform, student)."));
+}
+
+double LevelValue(const std::string& text)
+{
+    const double level = ParseNumber(text);
+    if (!(level > 0 && level < 1))
+        throw EUsage(Msg("Значення рівня довіри повинне бути від 0 до 1!", "Значения уровня доверия должно быть от 0 до 1!"));
+    return level;
+}
+} // namespace
+
+void ApplyLanguageOption(const std::string& value)
+{
+    if (value == "uk")
+        IsUkrainian = true;
+    else if (value == "ru")
+        IsUkrainian = false;
+    else
+        throw EUsage(Msg("Мова: uk або ru.", "Язык: uk или ru."));
+}
+
+TCalcOptions ParseCalcOptions(const std::vector<std::string>& args)
+{
+    TCalcOptions options;
+    options.DecimalSeparator = SystemDecimalSeparator();
+    // The language comes first so that every later message is in it.
+    for (size_t i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == "--lang")
+            ApplyLanguageOption(args[i + 1]);
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--json")
+            options.Json = true;
+        else if (arg == "--level")
+            options.Level = LevelValue(ValueAfter(args, i));
+        else if (arg == "--method")
+            options.Method = MethodCode(ValueAfter(args, i));
+        else if (arg == "--lang")
+            ValueAfter(args, i);
+        else if (!arg.empty() && arg[0] == '-')
+            throw EUsage(Msg("Невідомий параметр: " + arg, "Неизвестный параметр: " + arg));
+        else if (options.File.empty())
+            options.File = arg;
+        else
+            throw EUsage(Msg("Зайвий аргумент: " + arg, "Лишний аргумент: " + arg));
+    }
+    if (options.File.empty())
+        throw EUsage(Msg("Не вказано файл оцінювання.", "Не указан файл оценивания."));
+    return options;
+}
+
+std::string UsageText()
+{
+    return Msg("Використання:\n"
+               "  ormeta                      відкрити вікно програми\n"
+               "  ormeta calc FILE.orm [--json] [--level P] [--method auto|normal|uniform|student] [--lang uk|ru]\n"
+               "                              розрахувати оцінювання з файлу і вивести бюджет невизначеності\n",
+               "Использование:\n"
+               "  ormeta                      открыть окно программы\n"
+               "  ormeta calc FILE.orm [--json] [--level P] [--method auto|normal|uniform|student] [--lang uk|ru]\n"
+               "                              рассчитать оценивание из файла и вывести бюджет неопределенности\n");
+}
