@@ -2,6 +2,7 @@
 #include "files/evaluation_file.h"
 #include "formula/float_errors.h"
 #include "model/constructors.h"
+#include "text/convert_error.h"
 #include "text/language.h"
 
 #include <algorithm>
@@ -47,6 +48,13 @@ TArrDouble ReadValues(ByteCursor& cursor, int32_t count)
     return values;
 }
 
+[[noreturn]] void FailConstruction(const ByteCursor& cursor, const std::string& name, uint64_t blockOffset,
+                                   const std::exception& error)
+{
+    cursor.Fail("Вхідну величину «" + name + "» неможливо побудувати: " + error.what(),
+                "Входную величину «" + name + "» невозможно построить: " + error.what(), blockOffset);
+}
+
 // Inputs are rebuilt by their constructors; one that cannot be built is a file the program cannot have written.
 template <typename Build>
 auto Construct(const ByteCursor& cursor, const std::string& name, uint64_t blockOffset, Build build)
@@ -55,8 +63,10 @@ auto Construct(const ByteCursor& cursor, const std::string& name, uint64_t block
         return build();
     }
     catch (const EMathError& error) {
-        cursor.Fail("Вхідну величину «" + name + "» неможливо побудувати: " + error.what(),
-                    "Входную величину «" + name + "» невозможно построить: " + error.what(), blockOffset);
+        FailConstruction(cursor, name, blockOffset, error);
+    }
+    catch (const EConvertError& error) {
+        FailConstruction(cursor, name, blockOffset, error);
     }
 }
 
@@ -173,7 +183,7 @@ BlockCounts ReadCounts(ByteCursor& cursor)
     BlockCounts counts;
     for (int32_t* count : {&counts.TypeA, &counts.TypeB, &counts.Nested, &counts.TypeG, &counts.Dimension}) {
         const uint64_t at = cursor.Offset();
-        *count = cursor.CheckCount(cursor.Int32(), at, 8);
+        *count = cursor.CheckCount(cursor.Int32(), at, 0);
     }
     const auto d = static_cast<uint64_t>(counts.Dimension);
     // d × d × 8 is compared by division so that it cannot overflow.
