@@ -18,7 +18,7 @@ std::unique_ptr<TOrmetaCalc> SampleTree(const std::string& name, int depth)
     calc->TypeA.push_back(CreateTypeA("г", "Спостереження", name + "_a", 3, {1, 2, 3}, 0, 0));
     calc->TypeA.push_back(CreateTypeA("г", "Нормоване", name + "_n", 2, {4, 5.5}, -1, 0));
     calc->TypeA.push_back(CreateTypeA("г", "Попереднє СКВ", name + "_p", 1, {7}, 0.3, 9));
-    calc->TypeB.push_back(CreateTypeB("мм", "Нормальний", name + "_N", DistNormal, {0.5, 1, 3}, false, 0));
+    calc->TypeB.push_back(CreateTypeB("мм", "Нормальний", name + "_N", DistNormal, {0.1, 1, 3}, false, 0));
     calc->TypeB.push_back(CreateTypeB("мм", "Трикутний", name + "_T", DistTriangular, {0, 0.6, 0}, true, 5));
     calc->TypeB.push_back(CreateTypeB("мм", "U-подібний", name + "_u", DistUShaped, {0.3, 0, 0}, false, 0));
     calc->TypeB.push_back(CreateTypeB("мм", "Трапеція", name + "_z", DistTrapezoidal, {5, 0.3, 0.1}, false, 0));
