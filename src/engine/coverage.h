@@ -18,6 +18,11 @@ double NormalCoverageFactor(double p);
 // Gamma(x) for positive whole and half-whole x; -1 otherwise.
 double GammaHalf(double x);
 
+// ECalculation naming calc unless 0 < ConfidenceLevel < 1.
+void CheckConfidenceLevel(const TOrmetaCalc& calc);
+
 // Chooses the method (for code 0) and fills CoverageFactor, EffectiveDof and CoverageMethod of
 // calc, whose inputs already carry their sensitivity coefficients and whose CombinedUncertainty is set.
+// Nothing is written when it fails: ECalculation (naming calc) for a level it cannot use or an unknown
+// method code, EZeroDivide for a sample of one without degrees of freedom.
 void ApplyCoverage(TOrmetaCalc& calc);
