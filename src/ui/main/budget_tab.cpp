@@ -1,0 +1,210 @@
+#include "ui/main/budget_tab.h"
+
+#include "engine/budget_table.h"
+#include "text/number_format.h"
+#include "ui/common/message_box.h"
+#include "ui/common/text_convert.h"
+#include "ui/main/labeled_edit.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <exception>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int AutomaticItem = 3;
+const QString DefaultLevel = u"0.9545"_s;
+
+TLabeledEdit* ResultField(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* field = new TLabeledEdit(name, caption, parent);
+    field->setReadOnly(true);
+    return field;
+}
+} // namespace
+
+uint8_t CoverageMethodFromText(const QString& text)
+{
+    if (text == u"Нормальний"_s || text == u"Нормальное"_s)
+        return MethodNormal;
+    if (text == u"Рівномірний"_s || text == u"Равномерное"_s)
+        return MethodUniform;
+    if (text == u"Розподіл Стюдента"_s || text == u"Розподіл Ст'юдента"_s || text == u"Распределение Стюдента"_s)
+        return MethodStudent;
+    return MethodAutomatic;
+}
+
+TBudgetTab::TBudgetTab(QWidget* parent) : QWidget(parent)
+{
+    LabeledEdit8 = new TLabeledEdit(u"LabeledEdit8"_s, tr("Рівень довіри"), this);
+    LabeledEdit8->setToolTip(tr("Рівень довіри (ймовірність охоплення), число від 0 до 1"));
+    ComboBox7 = new QComboBox(this);
+    ComboBox7->setObjectName(u"ComboBox7"_s);
+    ComboBox7->addItems({tr("Нормальний"), tr("Рівномірний"), tr("Розподіл Стюдента"), tr("Не заданий(автоматичний)")});
+    ComboBox7->setToolTip(tr("Розподіл вихідної величини, за яким обчислюється коефіцієнт охоплення"));
+    auto* methodLabel = new QLabel(tr("Розподіл вихідної величини:"), this);
+    methodLabel->setBuddy(ComboBox7);
+
+    auto* entries = new QGridLayout;
+    entries->addWidget(LabeledEdit8->EditLabel(), 0, 0);
+    entries->addWidget(LabeledEdit8, 1, 0);
+    entries->addWidget(methodLabel, 0, 1);
+    entries->addWidget(ComboBox7, 1, 1);
+    entries->setColumnStretch(2, 1);
+
+    StringGrid3 = new QTableWidget(this);
+    StringGrid3->setObjectName(u"StringGrid3"_s);
+    StringGrid3->setColumnCount(BudgetColumns);
+    StringGrid3->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid3->setWordWrap(true);
+    StringGrid3->verticalHeader()->hide();
+    StringGrid3->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    StringGrid3->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    StringGrid3->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    LabeledEdit10 = ResultField(u"LabeledEdit10"_s, tr("Стандартна невизначеність"), this);
+    LabeledEdit9 = ResultField(u"LabeledEdit9"_s, tr("Коефіцієнт охоплення(покриття)"), this);
+    LabeledEdit11 = ResultField(u"LabeledEdit11"_s, tr("Розширена невизначеність"), this);
+    LabeledEdit15 = ResultField(u"LabeledEdit15"_s, tr("Степені свободи:"), this);
+    Label12 = new QLabel(this);
+    Label12->setObjectName(u"Label12"_s);
+    Label12->setWordWrap(true);
+
+    auto* results = new QGroupBox(tr("Результат оцінювання"), this);
+    auto* resultGrid = new QGridLayout(results);
+    TLabeledEdit* const fields[] = {LabeledEdit10, LabeledEdit9, LabeledEdit11, LabeledEdit15};
+    for (int k = 0; k < 4; ++k) {
+        resultGrid->addWidget(fields[k]->EditLabel(), 0, k);
+        resultGrid->addWidget(fields[k], 1, k);
+    }
+    resultGrid->addWidget(Label12, 2, 0, 1, 4);
+
+    NewBox = new QGroupBox(this);
+    NewBox->setObjectName(u"NewBox"_s);
+    LabeledEdit17 = ResultField(u"LabeledEdit17"_s, QString(), NewBox);
+    LabeledEdit18 = ResultField(u"LabeledEdit18"_s, QString(), NewBox);
+    auto* relative = new QGridLayout(NewBox);
+    relative->addWidget(LabeledEdit17->EditLabel(), 0, 0);
+    relative->addWidget(LabeledEdit17, 1, 0);
+    relative->addWidget(LabeledEdit18->EditLabel(), 0, 1);
+    relative->addWidget(LabeledEdit18, 1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(entries);
+    layout->addWidget(StringGrid3, 1);
+    layout->addWidget(results);
+    layout->addWidget(NewBox);
+    // Without the table the result groups stay at the bottom.
+    layout->addStretch(0);
+
+    connect(LabeledEdit8, &TLabeledEdit::Exited, this, &TBudgetTab::LabeledEdit8Exit);
+    SetRelativeCaptions();
+    ResetForNew();
+}
+
+void TBudgetTab::ResetEntries()
+{
+    LabeledEdit8->setText(DefaultLevel);
+    ComboBox7->setCurrentIndex(AutomaticItem);
+}
+
+void TBudgetTab::ClearResults()
+{
+    LabeledEdit10->clear();
+    LabeledEdit11->clear();
+    LabeledEdit15->clear();
+    LabeledEdit9->clear();
+    StringGrid3->clearContents();
+    StringGrid3->setRowCount(1);
+}
+
+void TBudgetTab::ResetForNew()
+{
+    ResetEntries();
+    ClearResults();
+    LabeledEdit15->hide();
+    Label12->clear();
+    StringGrid3->hide();
+}
+
+void TBudgetTab::ShowTableFrame(int inputCount)
+{
+    StringGrid3->show();
+    StringGrid3->setRowCount(inputCount + 1);
+    QStringList titles;
+    for (const std::string& title : BuildBudgetTable(TOrmetaCalc()).Titles)
+        titles << ToQt(title);
+    StringGrid3->setHorizontalHeaderLabels(titles);
+}
+
+void TBudgetTab::FillTable(const TOrmetaCalc& calc)
+{
+    const TBudgetTable table = BuildBudgetTable(calc);
+    StringGrid3->setRowCount(static_cast<int>(table.Rows.size()));
+    for (int row = 0; row < static_cast<int>(table.Rows.size()); ++row)
+        for (int column = 0; column < BudgetColumns; ++column)
+            StringGrid3->setItem(row, column, new QTableWidgetItem(ToQt(table.Rows[row][column])));
+    StringGrid3->resizeRowsToContents();
+}
+
+void TBudgetTab::ShowResults(const TOrmetaCalc& calc)
+{
+    FillTable(calc);
+    const QString unit = u" "_s + ToQt(calc.OutputUnit);
+    LabeledEdit9->setText(ToQt(FormatNumber(calc.CoverageFactor)));
+    LabeledEdit10->setText(ToQt(FormatNumber(calc.CombinedUncertainty)) + unit);
+    LabeledEdit11->setText(ToQt(FormatNumber(calc.CoverageFactor * calc.CombinedUncertainty)) + unit);
+    LabeledEdit17->setText(ToQt(RelativeUncertaintyText(calc.CombinedUncertainty, calc.Value)));
+    LabeledEdit18->setText(ToQt(RelativeUncertaintyText(calc.CoverageFactor * calc.CombinedUncertainty, calc.Value)));
+    SetRelativeCaptions();
+    const std::string explanation = CoverageExplanation(calc.CoverageMethod);
+    if (!explanation.empty())
+        Label12->setText(ToQt(explanation));
+    const auto dof = EffectiveDofText(calc);
+    LabeledEdit15->setVisible(dof.has_value());
+    if (dof)
+        LabeledEdit15->setText(ToQt(*dof));
+}
+
+void TBudgetTab::SetRelativeCaptions()
+{
+    LabeledEdit17->EditLabel()->setText(
+        Tr2("Відносна стандартна невизначеність", "Относительная стандартная неопределенность"));
+    LabeledEdit18->EditLabel()->setText(
+        Tr2("Відносна розширена невизначеність", "Относительная расширенная неопределенность"));
+    NewBox->setTitle(
+        Tr2("Результат оцінювання відносної невизначеності", "Результат оценивания относительной неопределенности"));
+}
+
+double TBudgetTab::ConfidenceLevel() const
+{
+    return ParseNumber(ToStd(LabeledEdit8->text()));
+}
+
+uint8_t TBudgetTab::CoverageMethod() const
+{
+    return CoverageMethodFromText(ComboBox7->currentText());
+}
+
+void TBudgetTab::LabeledEdit8Exit()
+{
+    try {
+        const double level = ConfidenceLevel();
+        if (level > 0 && level < 1)
+            return;
+        ShowMessage(this, Tr2("Значення рівня довіри повинне бути від 0 до 1!",
+                              "Значения уровня доверия должно быть от 0 до 1!"));
+    }
+    catch (const std::exception& error) {
+        ShowMessage(this, ToQt(error.what()));
+    }
+    LabeledEdit8->setFocus();
+}
