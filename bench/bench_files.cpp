@@ -24,8 +24,8 @@ std::unique_ptr<TOrmetaCalc> SyntheticTree(int inputs, const std::string& name)
                                           {1.01, 1.02, 0.99, 1.0, 1.03}, i == 1 ? 0.02 : 0, 4));
     const uint8_t codes[] = {DistUniform, DistTriangular, DistTrapezoidal};
     for (int i = 0; i < 3 && remaining > 0; ++i, --remaining)
-        calc->TypeB.push_back(CreateTypeB("мм", "Паспорт приладу", name + "_b" + std::to_string(i), codes[i],
-                                          {1, 0.1, 0.05}, true, 0));
+        calc->TypeB.push_back(
+            CreateTypeB("мм", "Паспорт приладу", name + "_b" + std::to_string(i), codes[i], {1, 0.1, 0.05}, true, 0));
     for (int i = 0; i < 2 && remaining > 0; ++i, --remaining)
         calc->TypeG.push_back(CreateTypeG("Калібрування", name + "_g" + std::to_string(i), "В",
                                           {{1, 2, 3, 4}, {1.1, 1.9, 3.05, 4.1}, {0.95, 2.1, 2.95, 3.9}}, {2.0, 2.1},

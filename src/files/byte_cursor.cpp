@@ -34,8 +34,8 @@ double ByteCursor::Double()
         bits = (bits << 8) | static_cast<unsigned char>(Bytes[at + i]);
     const double value = std::bit_cast<double>(bits);
     if (!std::isfinite(value))
-        Fail("Число у файлі не скінченне (NaN або нескінченність)",
-             "Число в файле не конечно (NaN или бесконечность)", at);
+        Fail("Число у файлі не скінченне (NaN або нескінченність)", "Число в файле не конечно (NaN или бесконечность)",
+             at);
     return value;
 }
 
@@ -54,8 +54,7 @@ std::string ByteCursor::Text()
     if (static_cast<uint64_t>(length) > Left())
         Fail("Довжина тексту " + std::to_string(length) + " більша за решту файлу (" + std::to_string(Left()) +
                  " байт)",
-             "Длина текста " + std::to_string(length) + " больше остатка файла (" + std::to_string(Left()) +
-                 " байт)",
+             "Длина текста " + std::to_string(length) + " больше остатка файла (" + std::to_string(Left()) + " байт)",
              lengthOffset);
     const std::size_t at = Take(static_cast<uint64_t>(length));
     return Cp1251ToUtf8(FromFileLineBreaks(std::string(Bytes.substr(at, static_cast<std::size_t>(length)))));

@@ -7,7 +7,7 @@
 #include <string_view>
 
 class ByteCursor {
-public:
+  public:
     explicit ByteCursor(std::string_view bytes) : Bytes(bytes) {}
 
     uint64_t Offset() const { return Position; }
@@ -32,7 +32,7 @@ public:
     // Ends the read: the message in the current language, then the byte offset.
     [[noreturn]] void Fail(const std::string& ukrainian, const std::string& russian, uint64_t offset) const;
 
-private:
+  private:
     // Fails unless count bytes are left; returns the position of the first.
     std::size_t Take(uint64_t count);
 

@@ -14,7 +14,7 @@ struct TextField {
 };
 
 class ByteSink {
-public:
+  public:
     explicit ByteSink(std::ostream& out) : Out(out) {}
 
     void Int32(int32_t value);
@@ -29,7 +29,7 @@ public:
     void SizedInt32(int32_t value);
     void SizedDouble(double value);
 
-private:
+  private:
     void Bytes(const char* data, std::size_t count);
 
     std::ostream& Out;

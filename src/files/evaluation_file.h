@@ -14,14 +14,14 @@ inline constexpr int MaxNestingDepth = 256;
 
 // A file that cannot be read as an evaluation: the message says what is wrong and at which byte.
 class EFileFormat : public std::runtime_error {
-public:
+  public:
     EFileFormat(const std::string& message, uint64_t offset);
     uint64_t Offset;
 };
 
 // A file that cannot be written (a text Windows-1251 cannot hold, no permission, a full disk).
 class EFileWrite : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -30,7 +30,8 @@ void WriteTypeA(const TOrmetaTypeA& input, std::ostream& out);
 void WriteTypeB(const TOrmetaTypeB& input, std::ostream& out);
 void WriteTypeG(const TOrmetaTypeG& input, std::ostream& out);
 
-// Reads one evaluation block from the rest of the stream into a new record.
+// Reads the rest of the stream, which must be exactly one evaluation block, into a new record.
+// Inputs are rebuilt by their constructors; one they cannot build makes the file unreadable.
 std::unique_ptr<TOrmetaCalc> ReadEvaluation(std::istream& in);
 // Fills target in place; after a failure target holds what was read before it.
 void ReadEvaluation(std::istream& in, TOrmetaCalc& target);

@@ -191,15 +191,14 @@ BlockCounts ReadCounts(ByteCursor& cursor)
     const uint64_t needed = counts.TypeA * kMinTypeABlock + counts.TypeB * kMinTypeBBlock +
                             counts.Nested * kMinEvaluationBlock + counts.TypeG * kMinCalibrationBlock;
     if (!matrixFits || needed > cursor.Left() - d * d * 8)
-        cursor.Fail("Кількості входів (" + std::to_string(counts.TypeA) + ", " + std::to_string(counts.TypeB) + ", " +
-                        std::to_string(counts.Nested) + ", " + std::to_string(counts.TypeG) +
-                        ") і розмірність матриці " + std::to_string(d) + " не вміщуються в решту файлу (" +
-                        std::to_string(cursor.Left()) + " байт)",
-                    "Количества входов (" + std::to_string(counts.TypeA) + ", " + std::to_string(counts.TypeB) +
-                        ", " + std::to_string(counts.Nested) + ", " + std::to_string(counts.TypeG) +
-                        ") и размерность матрицы " + std::to_string(d) + " не помещаются в остаток файла (" +
-                        std::to_string(cursor.Left()) + " байт)",
-                    countsOffset);
+        cursor.Fail(
+            "Кількості входів (" + std::to_string(counts.TypeA) + ", " + std::to_string(counts.TypeB) + ", " +
+                std::to_string(counts.Nested) + ", " + std::to_string(counts.TypeG) + ") і розмірність матриці " +
+                std::to_string(d) + " не вміщуються в решту файлу (" + std::to_string(cursor.Left()) + " байт)",
+            "Количества входов (" + std::to_string(counts.TypeA) + ", " + std::to_string(counts.TypeB) + ", " +
+                std::to_string(counts.Nested) + ", " + std::to_string(counts.TypeG) + ") и размерность матрицы " +
+                std::to_string(d) + " не помещаются в остаток файла (" + std::to_string(cursor.Left()) + " байт)",
+            countsOffset);
     return counts;
 }
 

@@ -45,7 +45,7 @@ std::error_code LastError()
 // A new file beside the target, created exclusively under a random name; removed again unless Commit
 // renames it over the target.
 class TemporaryFile {
-public:
+  public:
     explicit TemporaryFile(const std::string& target) : Target(target)
     {
         std::random_device seed;
@@ -98,7 +98,7 @@ public:
         Committed = true;
     }
 
-private:
+  private:
     std::string Target;
     fs::path Path;
     std::FILE* File = nullptr;
@@ -109,6 +109,11 @@ private:
 
 std::unique_ptr<TOrmetaCalc> LoadEvaluationFromFile(const std::string& path)
 {
+    std::error_code error;
+    if (fs::is_directory(path, error))
+        throw EFileFormat(Msg("Не вдалося відкрити файл «" + path + "»: ", "Не удалось открыть файл «" + path + "»: ") +
+                              Reason(std::make_error_code(std::errc::is_a_directory)),
+                          0);
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in)

@@ -81,14 +81,28 @@ const BrokenFile kBrokenFiles[] = {
      [] { return Head(1, 0, 0, 0, 0).InputHead("x").SizedInt32(100000).Raw(std::string(40, '\0')).Bytes(); },
      kHeadEnd + 13 + 4, "Кількість 100000 не вміщується", "Количество 100000 не помещается"},
     {"calibration matrix beyond the file",
-     [] { return Head(0, 0, 0, 1, 0).InputHead("g").SizedInt32(kMaxInt).SizedInt32(kMaxInt).Raw(std::string(40, '\0')).Bytes(); },
-     kHeadEnd + 13 + 4, "Калібрувальна матриця 2147483648 × 2147483647", "Калибровочная матрица 2147483648 × 2147483647"},
+     [] {
+         return Head(0, 0, 0, 1, 0)
+             .InputHead("g")
+             .SizedInt32(kMaxInt)
+             .SizedInt32(kMaxInt)
+             .Raw(std::string(40, '\0'))
+             .Bytes();
+     },
+     kHeadEnd + 13 + 4, "Калібрувальна матриця 2147483648 × 2147483647",
+     "Калибровочная матрица 2147483648 × 2147483647"},
     {"millions of empty calibration rows",
-     [] { return Head(0, 0, 0, 1, 0).InputHead("g").SizedInt32(50000000).SizedInt32(0).Raw(std::string(40, '\0')).Bytes(); },
+     [] {
+         return Head(0, 0, 0, 1, 0)
+             .InputHead("g")
+             .SizedInt32(50000000)
+             .SizedInt32(0)
+             .Raw(std::string(40, '\0'))
+             .Bytes();
+     },
      kHeadEnd + 13 + 4, "не вміщується", "не помещается"},
-    {"calibration size 7 where the flag may be",
-     [] { return CalibrationUpToMeasurements().Int32(7).Int32(0).Bytes(); }, kHeadEnd + 13 + 16 + 48 + 16,
-     "Розмір поля 7 замість 1 або 4", "Размер поля 7 вместо 1 или 4"},
+    {"calibration size 7 where the flag may be", [] { return CalibrationUpToMeasurements().Int32(7).Int32(0).Bytes(); },
+     kHeadEnd + 13 + 16 + 48 + 16, "Розмір поля 7 замість 1 або 4", "Размер поля 7 вместо 1 или 4"},
     {"calibration flag followed by size 8",
      [] { return CalibrationUpToMeasurements().SizedByte(0).SizedDouble(0).Bytes(); }, kHeadEnd + 13 + 16 + 48 + 21,
      "Розмір поля 8 замість 4", "Размер поля 8 вместо 4"},
@@ -109,8 +123,7 @@ const BrokenFile kBrokenFiles[] = {
          return file.Bytes();
      },
      kHeadEnd, "Вхідну величину «b» неможливо побудувати", "Входную величину «b» невозможно построить"},
-    {"nesting 10000 deep", [] { return NestedChain(10000); }, 58 * 257, "глибше за 256 рівнів",
-     "глубже 256 уровней"},
+    {"nesting 10000 deep", [] { return NestedChain(10000); }, 58 * 257, "глибше за 256 рівнів", "глубже 256 уровней"},
     {"a byte after the evaluation", [] { return Head(0, 0, 0, 0, 0).Raw(std::string(1, '\0')).Bytes(); }, kHeadEnd,
      "зайві байти (1)", "лишние байты (1)"},
     {"two evaluations in one file", [] { return Head(0, 0, 0, 0, 0).EvaluationHead("", 0, 0, 0, 0, 0).Bytes(); },

@@ -72,8 +72,15 @@ TEST(EvaluationFile, TypeAStandardDeviationFieldCarriesTheMode)
     };
     for (const auto& c : {WriteCase{-1, -1}, WriteCase{0.3, 0.3}, WriteCase{0, 0}, WriteCase{1e-20, 0}}) {
         const auto input = CreateTypeA("г", "", "x", 2, {1, 2}, c.Argument, 0);
-        const auto expected = FileBytes().Text("").Text("\xE3").Text("x").SizedInt32(2).Double(1).Double(2)
-                                  .SizedDouble(c.Stored).SizedInt32(0);
+        const auto expected = FileBytes()
+                                  .Text("")
+                                  .Text("\xE3")
+                                  .Text("x")
+                                  .SizedInt32(2)
+                                  .Double(1)
+                                  .Double(2)
+                                  .SizedDouble(c.Stored)
+                                  .SizedInt32(0);
         EXPECT_EQ(TypeABytes(*input), expected.Bytes()) << c.Argument;
     }
 
@@ -85,7 +92,7 @@ TEST(EvaluationFile, TypeAStandardDeviationFieldCarriesTheMode)
         double Value;
     };
     const ReadCase cases[] = {
-        {-1, false, true, 0}, {1e-20, false, false, 1.5}, {0, false, false, 1.5},
+        {-1, false, true, 0},      {1e-20, false, false, 1.5}, {0, false, false, 1.5},
         {-0.5, false, false, 1.5}, {2e-20, true, false, 1.5},
     };
     for (const auto& c : cases) {
@@ -135,13 +142,20 @@ TEST(EvaluationFile, CalibrationQuadraticFlagIsOptionalAndDofIsRebuilt)
 TEST(EvaluationFile, UnusedTypeBParametersAreWrittenAsZeroAndIgnoredOnReading)
 {
     const auto triangular = CreateTypeB("", "", "t", DistTriangular, {9.9, 10.1, 0.7}, false, 0);
-    EXPECT_EQ(TypeBBytes(*triangular), FileBytes().InputHead("t").SizedByte(DistTriangular).Double(0).Double(9.9)
-                                           .Double(10.1).SizedInt32(0).SizedByte(0).Bytes());
+    EXPECT_EQ(TypeBBytes(*triangular), FileBytes()
+                                           .InputHead("t")
+                                           .SizedByte(DistTriangular)
+                                           .Double(0)
+                                           .Double(9.9)
+                                           .Double(10.1)
+                                           .SizedInt32(0)
+                                           .SizedByte(0)
+                                           .Bytes());
 
     struct Case {
         uint8_t Code;
-        double ParamP, ParamA, ParamB;         // in the file
-        double ReadP, ReadA, ReadB;            // in the record
+        double ParamP, ParamA, ParamB; // in the file
+        double ReadP, ReadA, ReadB;    // in the record
     };
     const Case cases[] = {
         {DistTriangular, 0.7, 9.9, 10.1, 0, 9.9, 10.1},
@@ -195,17 +209,28 @@ TEST(EvaluationFile, HandWrittenFileReadsAndWritesBackByteIdentical)
 {
     FileBytes file;
     file.Text("\xCE\xEF\xE8\xF1\r\n\xF0\xFF\xE4\xEE\xEA 2") // "Опис", CR LF, "рядок 2"
-        .Text("\xCC\xE0\xF1\xE0")                          // "Маса"
-        .Text("\xEA\xE3")                                  // "кг"
+        .Text("\xCC\xE0\xF1\xE0")                           // "Маса"
+        .Text("\xEA\xE3")                                   // "кг"
         .Text("m")
         .Text("a+b+c+g")
         .SizedByte(MethodStudent)
         .SizedDouble(0.99)
-        .Int32(1).Int32(1).Int32(1).Int32(1).Int32(4);
+        .Int32(1)
+        .Int32(1)
+        .Int32(1)
+        .Int32(1)
+        .Int32(4);
     for (int i = 0; i < 16; ++i)
         file.Double(i % 5 == 0 ? 1.0 : 0.125);
-    file.Text("\xCF\xEE\xE2\xF2\xEE\xF0\xE8").Text("\xE3").Text("a").SizedInt32(3).Double(1).Double(2).Double(3)
-        .SizedDouble(0).SizedInt32(0);
+    file.Text("\xCF\xEE\xE2\xF2\xEE\xF0\xE8")
+        .Text("\xE3")
+        .Text("a")
+        .SizedInt32(3)
+        .Double(1)
+        .Double(2)
+        .Double(3)
+        .SizedDouble(0)
+        .SizedInt32(0);
     file.InputHead("b").SizedByte(DistUniform).Double(0).Double(9.9).Double(10.1).SizedInt32(4).SizedByte(0);
     file.EvaluationHead("c", 0, 1, 0, 0, 1).Double(1);
     file.InputHead("n").SizedByte(DistNormal).Double(0.5).Double(1).Double(3).SizedInt32(0).SizedByte(1);

@@ -7,7 +7,7 @@
 #include <string_view>
 
 class FileBytes {
-public:
+  public:
     FileBytes& Int32(int32_t value)
     {
         for (int i = 0; i < 4; ++i)
@@ -47,6 +47,6 @@ public:
     const std::string& Bytes() const { return Data; }
     std::size_t Size() const { return Data.size(); }
 
-private:
+  private:
     std::string Data;
 };

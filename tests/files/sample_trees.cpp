@@ -25,11 +25,10 @@ std::unique_ptr<TOrmetaCalc> SampleTree(const std::string& name, int depth)
     calc->TypeB.push_back(CreateTypeB("мм", "Рівномірний", name + "_r", DistUniform, {9.9, 10.1, 0}, false, 0));
     if (depth > 0)
         calc->Nested.push_back(SampleTree(name + "1", depth - 1));
-    calc->TypeG.push_back(CreateTypeG("Пряма", name + "_g", "В", {{1, 2, 3}, {1.1, 1.9, 3.05}, {0.95, 2.1, 2.95}},
-                                      {2.0, 2.1}, false, 0));
-    calc->TypeG.push_back(CreateTypeG("Парабола", name + "_q", "В", {{1, 2, 3, 4}, {1.1, 4.2, 8.9, 16.1},
-                                                                      {0.9, 3.9, 9.1, 15.8}},
-                                      {5}, true, 0));
+    calc->TypeG.push_back(
+        CreateTypeG("Пряма", name + "_g", "В", {{1, 2, 3}, {1.1, 1.9, 3.05}, {0.95, 2.1, 2.95}}, {2.0, 2.1}, false, 0));
+    calc->TypeG.push_back(CreateTypeG("Парабола", name + "_q", "В",
+                                      {{1, 2, 3, 4}, {1.1, 4.2, 8.9, 16.1}, {0.9, 3.9, 9.1, 15.8}}, {5}, true, 0));
     const std::size_t d = calc->TypeA.size() + calc->TypeB.size() + calc->Nested.size() + calc->TypeG.size();
     calc->Correlation.assign(d, TArrDouble(d, 0.0));
     for (std::size_t i = 0; i < d; ++i)

@@ -18,10 +18,10 @@ void ExpectSameTree(const TOrmetaCalc& expected, const TOrmetaCalc& actual);
 
 // Sets the message language for the life of the object.
 class LanguageScope {
-public:
+  public:
     explicit LanguageScope(bool ukrainian);
     ~LanguageScope();
 
-private:
+  private:
     bool Saved;
 };

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <sstream>
 #include <streambuf>
 
 namespace fs = std::filesystem;
@@ -16,10 +18,10 @@ namespace {
 
 // An output device that takes a fixed number of bytes and then refuses every further one.
 class FailingBuffer : public std::streambuf {
-public:
+  public:
     explicit FailingBuffer(std::size_t capacity) : Capacity(capacity) {}
 
-protected:
+  protected:
     int_type overflow(int_type c) override
     {
         if (traits_type::eq_int_type(c, traits_type::eof()))
@@ -30,7 +32,7 @@ protected:
         return c;
     }
 
-private:
+  private:
     std::size_t Capacity;
     std::size_t Taken = 0;
 };
@@ -43,7 +45,7 @@ std::string FileContents(const fs::path& path)
 
 // A fresh directory for one test, removed afterwards.
 class SaveFile : public testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         Dir = fs::temp_directory_path() /
@@ -148,7 +150,23 @@ TEST_F(SaveFile, UnwritablePlacesRaiseEFileWriteWithTheReason)
     ExpectOnly({"taken.orm"});
 }
 
-TEST_F(SaveFile, MissingFileFailsToLoadWithEFileFormat)
+TEST_F(SaveFile, MissingFileOrFolderFailsToLoadWithEFileFormat)
 {
     EXPECT_THROW(LoadEvaluationFromFile((Dir / "none.orm").string()), EFileFormat);
+    EXPECT_THROW(LoadEvaluationFromFile(Dir.string()), EFileFormat);
+}
+
+// A record whose matrices do not match their dimensions would be written as a file that reads wrongly.
+TEST(WriteEvaluation, RaggedMatricesAreRefusedRatherThanWritten)
+{
+    auto ragged = CreateCalc("", "y", "");
+    ragged->Correlation = {{1, 0}, {0}};
+    auto noData = SampleTree("M", 0);
+    noData->TypeG[0]->CalibrationData.clear();
+    auto raggedData = SampleTree("M", 0);
+    raggedData->TypeG[1]->CalibrationData[2].pop_back();
+    for (const TOrmetaCalc* calc : {ragged.get(), noData.get(), raggedData.get()}) {
+        std::ostringstream out(std::ios::binary);
+        EXPECT_THROW(WriteEvaluation(*calc, out), EFileWrite);
+    }
 }
