@@ -26,7 +26,8 @@ class ByteCursor {
     int32_t SizedInt32();
     double SizedDouble();
 
-    // A count of items of at least bytesEach bytes each: neither negative nor more than what is left can hold.
+    // A count of items of at least bytesEach bytes each: neither negative nor more than what is left can
+    // hold. With bytesEach 0 only the sign is checked (the caller checks the size of what follows).
     int32_t CheckCount(int32_t count, uint64_t countOffset, uint64_t bytesEach) const;
 
     // Ends the read: the message in the current language, then the byte offset.
