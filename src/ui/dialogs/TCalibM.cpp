@@ -21,6 +21,7 @@ constexpr int kMaxVisibleColumns = 12;
 constexpr int kMaxVisibleRows = 25; // under the header row
 constexpr int kMinColumnWidth = 84;
 constexpr int kHeaderPadding = 24;
+constexpr int kRowPadding = 10;
 } // namespace
 
 TCalibM::TCalibM(QWidget* parent)
@@ -37,6 +38,7 @@ TCalibM::TCalibM(QWidget* parent)
     SG1->horizontalHeader()->setSectionsClickable(false);
     SG1->setSelectionMode(QAbstractItemView::SingleSelection);
     SG1->setWordWrap(false);
+    SG1->verticalHeader()->setDefaultSectionSize(SG1->fontMetrics().height() + kRowPadding);
 
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setText(tr("Закрити"));

@@ -24,6 +24,7 @@ QString CellText(const QTableWidget* grid, int row, int column)
     const QTableWidgetItem* item = grid->item(row, column);
     return item != nullptr ? item->text() : QString();
 }
+constexpr int kRowPadding = 10;
 } // namespace
 
 TValuesF::TValuesF(QWidget* parent) : QDialog(parent), SG1(new QTableWidget(this)), Button1(new QPushButton(this))
@@ -38,6 +39,7 @@ TValuesF::TValuesF(QWidget* parent) : QDialog(parent), SG1(new QTableWidget(this
     SG1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     SG1->setSelectionMode(QAbstractItemView::SingleSelection);
     SG1->setWordWrap(false);
+    SG1->verticalHeader()->setDefaultSectionSize(SG1->fontMetrics().height() + kRowPadding);
 
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setText(tr("Закрити"));
@@ -99,6 +101,13 @@ void TValuesF::Clear()
 
 void TValuesF::Edit()
 {
+    // The cursor starts on the first value when it stands on no editable cell.
+    const QTableWidgetItem* current = SG1->currentItem();
+    const QTableWidgetItem* first = SG1->item(0, 1);
+    if ((current == nullptr || !current->flags().testFlag(Qt::ItemIsEditable)) && first != nullptr &&
+        first->flags().testFlag(Qt::ItemIsEditable))
+        SG1->setCurrentItem(SG1->item(0, 1));
+    SG1->setFocus();
     CentreOnScreenOf(this, parentWidget());
     exec();
 }
