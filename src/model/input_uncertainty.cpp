@@ -10,9 +10,6 @@
 
 namespace {
 constexpr double NormalQuantileStep = 1e-5;
-// The trapezoid sum of the normal density stops growing long before this (its increments fall below
-// half a unit in the last place near x = 8); past it a probability can no longer be reached.
-constexpr double NormalSumSaturation = 40.0;
 constexpr double PivotFloor = 1e-20;
 
 double StandardNormalDensity(double t)
@@ -128,12 +125,16 @@ double NormalIntervalFactor(double probability)
     double density = StandardNormalDensity(x);
     while (true) {
         const double next = StandardNormalDensity(x + h);
-        sum = sum + h * (density + next);
+        const double grown = sum + h * (density + next);
+        // The increments only shrink from here on: once one no longer changes the sum (near x = 8),
+        // a probability the sum has not reached can never be reached.
+        const bool saturated = grown == sum;
+        sum = grown;
         x = x + h;
         density = next;
         if (sum >= probability)
             return x;
-        if (x > NormalSumSaturation)
+        if (saturated)
             throw EConvertError(Msg("Імовірність нормального розподілу повинна бути більшою за 0 і помітно меншою "
                                     "за 1: рівень так близько до 1 не досяжний.",
                                     "Вероятность нормального распределения должна быть больше 0 и заметно меньше "
