@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace {
@@ -17,42 +18,67 @@ constexpr double StudentStep = 1e-6;
 constexpr double NormalBound = 40;
 constexpr double StudentBound = 1e5;
 
-// Densities are evaluated a block of points at a time, which the compiler vectorises; the sum stays
-// one serial loop over the same x values, so the results are bit for bit those of stepping point by
-// point. Point 0 of a block is the last point of the one before.
+// Each density value serves two steps: f(x + h) of one step is f(x) of the next, because both come
+// from the same x. Either way the sum is one serial loop over the same x values, so the results are
+// bit for bit those of stepping point by point and computing every value afresh.
+
+// For densities that call the mathematical library: the calls overlap with the serial additions.
+template <class Density, class Reached>
+IntegrationEnd IntegrateByPoints(const Density& density, double h, Reached reached, double bound)
+{
+    double x = 0;
+    double f = density(x);
+    double sum = 0;
+    for (;;) {
+        const double next = x + h;
+        const double fNext = density(next);
+        sum = sum + h * (f + fNext);
+        x = next;
+        f = fNext;
+        if (reached(sum))
+            return {x, sum};
+        if (!(x <= bound))
+            throw ECalculation(LevelNotReachedText());
+    }
+}
+
+// For densities of plain arithmetic: they are evaluated a block of points at a time, in vector
+// registers, while the x values of the next block are stepped within the summing loop. Point 0 of a
+// block is the last point of the one before.
 constexpr int BlockSize = 256;
 using Block = std::array<double, BlockSize>;
 
 template <class Density, class Reached>
-IntegrationEnd Integrate(const Density& density, double h, Reached reached, double bound)
+IntegrationEnd IntegrateByBlocks(const Density& density, double h, Reached reached, double bound)
 {
     Block x;
+    Block next;
     Block f;
     x[0] = 0;
+    for (int i = 1; i < BlockSize; ++i)
+        x[i] = x[i - 1] + h;
     double sum = 0;
     for (;;) {
-        for (int i = 1; i < BlockSize; ++i)
-            x[i] = x[i - 1] + h;
         density.Fill(x, f);
+        double t = x[BlockSize - 1];
+        next[0] = t;
         for (int i = 1; i < BlockSize; ++i) {
             sum = sum + h * (f[i - 1] + f[i]);
             if (reached(sum))
                 return {x[i], sum};
+            t = t + h;
+            next[i] = t;
         }
-        x[0] = x[BlockSize - 1];
-        if (!(x[0] <= bound))
+        if (!(next[0] <= bound))
             throw ECalculation(LevelNotReachedText());
+        x = next;
     }
 }
 
 struct NormalDensity {
     double Root = std::sqrt(2 * std::numbers::pi);
 
-    void Fill(const Block& x, Block& f) const
-    {
-        for (int i = 0; i < BlockSize; ++i)
-            f[i] = std::exp(-x[i] * x[i] / 2) / Root;
-    }
+    double operator()(double t) const { return std::exp(-t * t / 2) / Root; }
 };
 
 // Gamma((nu+1)/2) / (sqrt(nu pi) Gamma(nu/2)), the factor before the power in Student's density.
@@ -61,9 +87,12 @@ double StudentFactor(double nu)
     return GammaHalf((nu + 1) / 2) / (std::sqrt(nu * std::numbers::pi) * GammaHalf(nu / 2));
 }
 
+// Two doubles, one SSE register; the element-wise operations round exactly as scalar ones do.
+using Pair = double __attribute__((vector_size(16)));
+
 // Odd nu: the exponent -(nu+1)/2 is whole, so the power is the reciprocal of repeated multiplication,
-// as the formula language computes it. Groups of Lanes points are carried through the multiplications
-// together so that they stay in registers.
+// as the formula language computes it. Groups of points are carried through the multiplications
+// together, in registers.
 struct StudentWholePowerDensity {
     double Nu;
     double Factor;
@@ -71,21 +100,25 @@ struct StudentWholePowerDensity {
 
     void Fill(const Block& x, Block& f) const
     {
-        constexpr int Lanes = 16;
-        static_assert(BlockSize % Lanes == 0);
-        for (int start = 0; start < BlockSize; start += Lanes) {
-            std::array<double, Lanes> base;
-            std::array<double, Lanes> power;
-            for (int l = 0; l < Lanes; ++l) {
-                const double t = x[start + l];
-                base[l] = 1 + t * t / Nu;
-                power[l] = base[l];
+        constexpr int Width = sizeof(Pair) / sizeof(double);
+        constexpr int Pairs = 8;
+        static_assert(BlockSize % (Width * Pairs) == 0);
+        for (int start = 0; start < BlockSize; start += Width * Pairs) {
+            Pair base[Pairs];
+            Pair power[Pairs];
+            for (int p = 0; p < Pairs; ++p) {
+                Pair t;
+                std::memcpy(&t, &x[start + p * Width], sizeof t);
+                base[p] = 1 + t * t / Nu;
+                power[p] = base[p];
             }
             for (int64_t k = 1; k < Multiplicity; ++k)
-                for (int l = 0; l < Lanes; ++l)
-                    power[l] = power[l] * base[l];
-            for (int l = 0; l < Lanes; ++l)
-                f[start + l] = Factor * (1 / power[l]);
+                for (int p = 0; p < Pairs; ++p)
+                    power[p] = power[p] * base[p];
+            for (int p = 0; p < Pairs; ++p) {
+                const Pair value = Factor * (1 / power[p]);
+                std::memcpy(&f[start + p * Width], &value, sizeof value);
+            }
         }
     }
 };
@@ -96,11 +129,7 @@ struct StudentHalfPowerDensity {
     double Factor;
     double Exponent; // -(nu+1)/2
 
-    void Fill(const Block& x, Block& f) const
-    {
-        for (int i = 0; i < BlockSize; ++i)
-            f[i] = Factor * std::exp(Exponent * std::log(1 + x[i] * x[i] / Nu));
-    }
+    double operator()(double t) const { return Factor * std::exp(Exponent * std::log(1 + t * t / Nu)); }
 };
 
 } // namespace
@@ -109,7 +138,7 @@ IntegrationEnd IntegrateNormal(double h, double p)
 {
     if (!(p > 0 && p < 1))
         throw ECalculation(LevelOutOfRangeText());
-    return Integrate(NormalDensity{}, h, [p](double sum) { return sum > p; }, NormalBound);
+    return IntegrateByPoints(NormalDensity{}, h, [p](double sum) { return sum > p; }, NormalBound);
 }
 
 IntegrationEnd IntegrateStudent(int64_t nu, double p)
@@ -123,7 +152,8 @@ IntegrationEnd IntegrateStudent(int64_t nu, double p)
     const auto reached = [p](double sum) { return sum >= p; };
     const double n = static_cast<double>(nu);
     if (nu % 2 == 1)
-        return Integrate(StudentWholePowerDensity{n, StudentFactor(n), (nu + 1) / 2}, StudentStep, reached,
+        return IntegrateByBlocks(StudentWholePowerDensity{n, StudentFactor(n), (nu + 1) / 2}, StudentStep, reached,
                          StudentBound);
-    return Integrate(StudentHalfPowerDensity{n, StudentFactor(n), -(n + 1) / 2}, StudentStep, reached, StudentBound);
+    return IntegrateByPoints(StudentHalfPowerDensity{n, StudentFactor(n), -(n + 1) / 2}, StudentStep, reached,
+                             StudentBound);
 }

@@ -3,7 +3,7 @@
 #include "engine/calculation.h"
 #include "engine/coverage.h"
 #include "engine/quantile_integration.h"
-#include "formula/evaluator.h"
+#include "reference_integration.h"
 #include "formula/float_errors.h"
 
 #include <boost/math/distributions/normal.hpp>
@@ -17,47 +17,6 @@
 #include <numbers>
 
 namespace {
-
-double NormalDensity(double t)
-{
-    return std::exp(-t * t / 2) / std::sqrt(2 * std::numbers::pi);
-}
-
-double StudentFactor(double nu)
-{
-    return GammaHalf((nu + 1) / 2) / (std::sqrt(nu * std::numbers::pi) * GammaHalf(nu / 2));
-}
-
-// The integrations exactly as the algorithm states them: S = S + h (f(x) + f(x + h)); x = x + h.
-IntegrationEnd ReferenceNormal(double h, double p)
-{
-    double x = 0;
-    double s = 0;
-    for (;;) {
-        s = s + h * (NormalDensity(x) + NormalDensity(x + h));
-        x = x + h;
-        if (s > p)
-            return {x, s};
-    }
-}
-
-// The constant factor of the density is the same number at every step; it is computed once only
-// to keep the test short.
-IntegrationEnd ReferenceStudent(int64_t nu, double p)
-{
-    const double n = static_cast<double>(nu);
-    const double factor = StudentFactor(n);
-    const auto f = [&](double t) { return factor * PowerRule(1 + t * t / n, -(n + 1) / 2); };
-    const double h = 1e-6;
-    double x = 0;
-    double s = 0;
-    for (;;) {
-        s = s + h * (f(x) + f(x + h));
-        x = x + h;
-        if (x > 1e20 || s >= p)
-            return {x, s};
-    }
-}
 
 void ExpectSameBits(const IntegrationEnd& fast, const IntegrationEnd& reference)
 {
@@ -81,11 +40,11 @@ TEST_P(StudentQuantile, MatchesThePlainLoopBitForBitAndBoost)
     const auto [nu, p] = GetParam();
     const double k = CoverageQuantile(nu, p);
     if (nu < DofLimit) {
-        ExpectSameBits(IntegrateStudent(nu, p), ReferenceStudent(nu, p));
+        ExpectSameBits(IntegrateStudent(nu, p), reference::IntegrateStudent(nu, p));
         const boost::math::students_t t(static_cast<double>(nu));
         EXPECT_NEAR(k, boost::math::quantile(t, (1 + p) / 2), 1e-5);
     } else {
-        ExpectSameBits(IntegrateNormal(1e-6, p), ReferenceNormal(1e-6, p));
+        ExpectSameBits(IntegrateNormal(1e-6, p), reference::IntegrateNormal(1e-6, p));
         EXPECT_NEAR(k, boost::math::quantile(boost::math::normal(), (1 + p) / 2), 1e-5);
     }
 }
@@ -107,7 +66,7 @@ TEST(NormalCoverageFactor, MatchesThePlainLoopBitForBit)
 {
     for (double p : Levels) {
         SCOPED_TRACE(p);
-        ExpectSameBits(IntegrateNormal(1e-4, p), ReferenceNormal(1e-4, p));
+        ExpectSameBits(IntegrateNormal(1e-4, p), reference::IntegrateNormal(1e-4, p));
     }
 }
 
@@ -134,11 +93,11 @@ TEST(CoverageQuantile, PrintedValues)
 TEST(Integrations, EndForEveryLevel)
 {
     const double justBelowOne = std::nextafter(1.0, 0.0);
-    ExpectSameBits(IntegrateNormal(1e-6, justBelowOne), ReferenceNormal(1e-6, justBelowOne));
+    ExpectSameBits(IntegrateNormal(1e-6, justBelowOne), reference::IntegrateNormal(1e-6, justBelowOne));
     // With the coarse step the sum stalls at 0.99999999999994593.
-    ExpectSameBits(IntegrateNormal(1e-4, 0.99999999999994), ReferenceNormal(1e-4, 0.99999999999994));
+    ExpectSameBits(IntegrateNormal(1e-4, 0.99999999999994), reference::IntegrateNormal(1e-4, 0.99999999999994));
     EXPECT_THROW(NormalCoverageFactor(justBelowOne), ECalculation);
-    ExpectSameBits(IntegrateStudent(341, MaxStudentLevel), ReferenceStudent(341, MaxStudentLevel));
+    ExpectSameBits(IntegrateStudent(341, MaxStudentLevel), reference::IntegrateStudent(341, MaxStudentLevel));
 }
 
 TEST(Integrations, RefuseLevelsTheyCannotUse)
