@@ -132,9 +132,15 @@ TEST_F(LsChartWindow, OrientationsAndAMissingInput)
     EXPECT_EQ(Readings(), (QList<QPointF>{{10, 1}, {20, 2}}));
     EXPECT_DOUBLE_EQ(Curve().front().y(), 1);
 
-    // No input of that name: the previous plot stays.
-    Window.Draw(nullptr);
+    // The input is found by its name among the calibration inputs of the shown evaluation; with no
+    // input of that name the previous plot stays.
+    TOrmetaCalc evaluation;
+    evaluation.TypeG.push_back(std::make_unique<TOrmetaTypeG>(Input(0.5)));
+    Window.Draw(evaluation, "H");
     EXPECT_EQ(Readings(), (QList<QPointF>{{10, 1}, {20, 2}}));
+    Window.Draw(evaluation, "G");
+    EXPECT_EQ(Readings(), (QList<QPointF>{{1, 1}, {2, 2}, {3, 3}}));
+    EXPECT_TRUE(Window.windowTitle().startsWith(QStringLiteral("Квадратична")));
 }
 
 struct CaptionCase {

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -111,6 +112,13 @@ TLSFF::TLSFF(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Chart1, 1);
     layout->addLayout(bottom);
+}
+
+void TLSFF::Draw(const TOrmetaCalc& evaluation, const std::string& name)
+{
+    const auto found = std::find_if(evaluation.TypeG.begin(), evaluation.TypeG.end(),
+                                    [&name](const auto& input) { return input->Name == name; });
+    Draw(found != evaluation.TypeG.end() ? found->get() : nullptr);
 }
 
 void TLSFF::Draw(const TOrmetaTypeG* input)

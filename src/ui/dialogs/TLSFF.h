@@ -4,8 +4,8 @@
 // or on Y ("спостерігається").
 //
 // Use by the input editor (one window for the whole run, parented to the main window), for
-// "результат калібрування": Draw(the stored calibration input named in the name field, or nullptr when
-// there is none); exec(). The chart shows the stored record, not the calibration grid.
+// "результат калібрування": Draw(shown evaluation, text of the name field); exec(). The chart shows the
+// stored record, not the calibration grid.
 #include "model/records.h"
 #include "ui/dialogs/ls_chart_points.h"
 
@@ -27,6 +27,8 @@ class TLSFF : public QDialog {
 public:
     explicit TLSFF(QWidget* parent = nullptr);
 
+    // Draws the calibration input of that name; when the evaluation has none, the chart stays as it was.
+    void Draw(const TOrmetaCalc& evaluation, const std::string& name);
     // Plots the input in the orientation chosen in RG1 and sets the caption by its curvature. A null
     // input leaves the chart and caption as they were. The input is copied: RG1 redraws the copy.
     void Draw(const TOrmetaTypeG* input);

@@ -1,6 +1,5 @@
 #include "ui/dialogs/TValuesF.h"
 
-#include "text/convert_error.h"
 #include "text/number_format.h"
 #include "ui/common/grid_edit.h"
 #include "ui/common/text_convert.h"
@@ -13,6 +12,8 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 constexpr int kKeptCharacters = 50;
