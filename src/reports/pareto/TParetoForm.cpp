@@ -66,10 +66,9 @@ TParetoForm::TParetoForm(QWidget* parent)
     Series1->attachAxis(categories);
     auto* values = new QValueAxis(chart);
     values->setRange(0, 100);
-    values->setTickType(QValueAxis::TicksDynamic);
-    values->setTickAnchor(0);
-    values->setTickInterval(5);
-    values->setLabelFormat(QStringLiteral("%d"));
+    values->setTickCount(21); // every 5 %
+    values->setTruncateLabels(false);
+    values->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(values, Qt::AlignLeft);
     Series1->attachAxis(values);
     connect(chart, &QChart::plotAreaChanged, this, [this] { PlaceMarks(); });
