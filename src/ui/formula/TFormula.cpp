@@ -264,6 +264,22 @@ void TFormula::showEvent(QShowEvent* event)
     EditFormula->setFocus();
 }
 
+// Showing a dialog gives its focus widget a tab focus, which would select the whole formula: the
+// caret or the selection that the caller set is put back.
+void TFormula::setVisible(bool visible)
+{
+    const bool selected = EditFormula->hasSelectedText();
+    const int start = selected ? EditFormula->selectionStart() : EditFormula->cursorPosition();
+    const int length = static_cast<int>(EditFormula->selectedText().size());
+    QDialog::setVisible(visible);
+    if (!visible)
+        return;
+    if (selected)
+        EditFormula->setSelection(start, length);
+    else
+        EditFormula->setCursorPosition(start);
+}
+
 void TFormula::hideEvent(QHideEvent* event)
 {
     RemVar();

@@ -52,6 +52,8 @@ public:
     QPushButton* bCancel;
     std::vector<QToolButton*> VarButtons;
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

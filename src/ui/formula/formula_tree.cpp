@@ -133,7 +133,9 @@ public:
             return {};
         if (IsOperatorToken(lo, u'+'))
             return Unary(u'+', Sum(lo + 1, hi));
-        const int a = FindOutsideBrackets(lo + 1, hi, IsAdditive);
+        // A leading sign is not a split point.
+        const int from = Tokens[lo].Kind == TTokenKind::Operator ? lo + 1 : lo;
+        const int a = FindOutsideBrackets(from, hi, IsAdditive);
         if (a >= 0)
             return Binary(Tokens[a].Text, Sum(lo, a), Sum(a + 1, hi));
         if (IsOperatorToken(lo, u'-'))
