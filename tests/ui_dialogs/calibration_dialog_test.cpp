@@ -9,7 +9,7 @@
 namespace {
 
 class CalibrationDialog : public DialogTest {
-protected:
+  protected:
     QTableWidget* Grid() { return Child<QTableWidget>(Dialog, "SG1"); }
     QStringList Header()
     {
@@ -43,7 +43,8 @@ TEST_F(CalibrationDialog, MatrixRoundTrip)
 
     // Growing keeps what was typed; a matrix larger than the grid grows it.
     Dialog.SetDimensions(3, 4);
-    EXPECT_EQ(Dialog.ColumnTexts(1, 3), (QStringList{QStringLiteral("1.1"), QStringLiteral("1.9"), QStringLiteral("3.05")}));
+    EXPECT_EQ(Dialog.ColumnTexts(1, 3),
+              (QStringList{QStringLiteral("1.1"), QStringLiteral("1.9"), QStringLiteral("3.05")}));
     Dialog.Clear();
     Dialog.SetMatrix(data);
     EXPECT_EQ(Grid()->columnCount(), 3);
@@ -65,7 +66,8 @@ TEST_P(CalibrationBadCell, IsRefusedWithItsText)
     try {
         Dialog.ReadMatrix(1, 2);
         ADD_FAILURE() << "read " << GetParam().Text;
-    } catch (const EConvertError& error) {
+    }
+    catch (const EConvertError& error) {
         EXPECT_NE(std::string(error.what()).find(GetParam().Text), std::string::npos) << error.what();
     }
 }

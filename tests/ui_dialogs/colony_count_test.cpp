@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, ColonyCount,
                                            CountCase{"99999999999", nullptr, nullptr}));
 
 class ColonyCountDialog : public DialogTest {
-protected:
+  protected:
     // Types text into the open window and presses the button.
     std::optional<TColonyCountEntry> Enter(const QString& text, const char* button)
     {

@@ -16,7 +16,7 @@
 
 // Records every message instead of showing it; default settings, Ukrainian.
 class DialogTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(SettingsFolder.isValid());
@@ -42,8 +42,7 @@ inline void WhenModal(std::function<void()> action)
     QTimer::singleShot(0, qApp, std::move(action));
 }
 
-template <typename T>
-T* Child(const QWidget& window, const char* name)
+template <typename T> T* Child(const QWidget& window, const char* name)
 {
     T* child = window.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(child, nullptr) << name;

@@ -4,8 +4,8 @@
 #include "ui/dialogs/ls_chart_points.h"
 
 #include <QChartView>
-#include <QXYSeries>
 #include <QRadioButton>
+#include <QXYSeries>
 
 #include <algorithm>
 #include <cmath>
@@ -83,7 +83,7 @@ TEST(LsChartPoints, ReadingsOfEveryStandardAndTheirExchange)
 }
 
 class LsChartWindow : public DialogTest {
-protected:
+  protected:
     static TOrmetaTypeG Input(double curvature)
     {
         TOrmetaTypeG input;

@@ -11,7 +11,7 @@
 namespace {
 
 class NewVariableDialog : public DialogTest {
-protected:
+  protected:
     QLineEdit* Edit1() { return Child<QLineEdit>(Dialog, "Edit1"); }
 
     TNewDialog Dialog;

@@ -30,9 +30,9 @@ TEST_P(ObservationLayout, PairsAndRows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, ObservationLayout,
-                         ::testing::Values(LayoutCase{1, 1, 2, 2}, LayoutCase{10, 1, 11, 11},
-                                           LayoutCase{20, 2, 11, 11}, LayoutCase{100, 5, 21, 21},
-                                           LayoutCase{101, 5, 21, 20}, LayoutCase{105, 5, 21, 20},
+                         ::testing::Values(LayoutCase{1, 1, 2, 2}, LayoutCase{10, 1, 11, 11}, LayoutCase{20, 2, 11, 11},
+                                           LayoutCase{100, 5, 21, 21}, LayoutCase{101, 5, 21, 20},
+                                           LayoutCase{105, 5, 21, 20},
                                            // guarded: no count below one reaches the layout
                                            LayoutCase{0, 1, 2, 2}, LayoutCase{-3, 1, 2, 2}));
 
@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Cells, ObservationSelection,
                                            SelectCase{1, true, false}, SelectCase{9, true, false}));
 
 class ObservationDialog : public DialogTest {
-protected:
+  protected:
     QTableWidget* Grid() { return Child<QTableWidget>(Dialog, "SG1"); }
     bool Editable(int row, int column)
     {
@@ -134,7 +134,8 @@ TEST_F(ObservationDialog, TextsFollowTheLayoutAndReadBack)
     try {
         Dialog.ReadObservations(3);
         ADD_FAILURE() << "a text that is no number was read";
-    } catch (const EConvertError& error) {
+    }
+    catch (const EConvertError& error) {
         EXPECT_NE(std::string(error.what()).find("abc"), std::string::npos) << error.what();
     }
 

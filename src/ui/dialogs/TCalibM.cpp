@@ -136,8 +136,8 @@ void TCalibM::FitWindowToGrid()
     const int visibleColumns = std::min(SG1->columnCount(), kMaxVisibleColumns);
     const int visibleRows = std::clamp(SG1->rowCount(), 1, kMaxVisibleRows);
     int width = 2 * SG1->frameWidth() + visibleColumns * columnWidth;
-    int height = 2 * SG1->frameWidth() + header->sizeHint().height() +
-                 visibleRows * SG1->verticalHeader()->defaultSectionSize();
+    int height =
+        2 * SG1->frameWidth() + header->sizeHint().height() + visibleRows * SG1->verticalHeader()->defaultSectionSize();
     if (SG1->rowCount() > visibleRows)
         width += SG1->verticalScrollBar()->sizeHint().width();
     if (SG1->columnCount() > visibleColumns)

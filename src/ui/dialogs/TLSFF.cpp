@@ -3,14 +3,14 @@
 #include "ui/common/text_convert.h"
 
 #include <QChartView>
-#include <QHBoxLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScatterSeries>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -46,10 +46,9 @@ void SetPaddedRange(QValueAxis* axis, double lo, double hi)
 } // namespace
 
 TLSFF::TLSFF(QWidget* parent)
-    : QDialog(parent), Chart1(new QChartView(this)), Series1(new QScatterSeries(this)),
-      Series2(new QLineSeries(this)), AxisX(new QValueAxis(this)), AxisY(new QValueAxis(this)),
-      RG1(new QGroupBox(this)), ObservedItem(new QRadioButton(RG1)), MeasuredItem(new QRadioButton(RG1)),
-      Button1(new QPushButton(this))
+    : QDialog(parent), Chart1(new QChartView(this)), Series1(new QScatterSeries(this)), Series2(new QLineSeries(this)),
+      AxisX(new QValueAxis(this)), AxisY(new QValueAxis(this)), RG1(new QGroupBox(this)),
+      ObservedItem(new QRadioButton(RG1)), MeasuredItem(new QRadioButton(RG1)), Button1(new QPushButton(this))
 {
     setObjectName(QStringLiteral("TLSFF"));
     setSizeGripEnabled(true);

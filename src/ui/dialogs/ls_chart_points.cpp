@@ -12,8 +12,7 @@ void SortByX(std::vector<TChartPoint>& points)
 }
 } // namespace
 
-TLsChartPoints LsChartPoints(const TMatDouble& data, double intercept, double slope, double curvature,
-                             TChartAxis axis)
+TLsChartPoints LsChartPoints(const TMatDouble& data, double intercept, double slope, double curvature, TChartAxis axis)
 {
     const auto f = [&](double x) { return intercept + slope * x + curvature * x * x; };
     const auto point = [axis](double reference, double reading) {

@@ -26,5 +26,4 @@ enum class TChartAxis {
 // from the smallest reference value in steps of 1/100 of their range up to one step past the largest
 // (102 points); with no range (all references equal) it is the single point at that value, with no
 // standards it is empty. Both lists are ordered by ascending X.
-TLsChartPoints LsChartPoints(const TMatDouble& data, double intercept, double slope, double curvature,
-                             TChartAxis axis);
+TLsChartPoints LsChartPoints(const TMatDouble& data, double intercept, double slope, double curvature, TChartAxis axis);
