@@ -1,4 +1,4 @@
-// The quantile integrations, block-wise against the plain loop, and a whole calculation that needs
+// The quantile integrations of the engine against the plain loop, and a whole calculation that needs
 // the slowest Student quantile (one degree of freedom).
 #include "../tests/engine/reference_integration.h"
 #include "engine/calculation.h"
@@ -19,7 +19,7 @@ void StudentPlain(benchmark::State& state)
         benchmark::DoNotOptimize(reference::IntegrateStudent(state.range(0), Level));
 }
 
-void StudentBlocks(benchmark::State& state)
+void StudentEngine(benchmark::State& state)
 {
     for (auto _ : state)
         benchmark::DoNotOptimize(IntegrateStudent(state.range(0), Level));
@@ -32,7 +32,7 @@ void NormalPlain(benchmark::State& state)
         benchmark::DoNotOptimize(reference::IntegrateNormal(1e-6, state.range(0) / 1e4));
 }
 
-void NormalBlocks(benchmark::State& state)
+void NormalEngine(benchmark::State& state)
 {
     for (auto _ : state)
         benchmark::DoNotOptimize(CoverageQuantile(DofLimit, state.range(0) / 1e4));
@@ -69,9 +69,9 @@ void WholeCalculation(benchmark::State& state)
 }
 
 BENCHMARK(StudentPlain)->Arg(1)->Arg(10)->Arg(100)->Arg(341)->Unit(benchmark::kMillisecond);
-BENCHMARK(StudentBlocks)->Arg(1)->Arg(10)->Arg(100)->Arg(341)->Unit(benchmark::kMillisecond);
+BENCHMARK(StudentEngine)->Arg(1)->Arg(10)->Arg(100)->Arg(341)->Unit(benchmark::kMillisecond);
 BENCHMARK(NormalPlain)->Arg(9545)->Arg(9900)->Unit(benchmark::kMillisecond);
-BENCHMARK(NormalBlocks)->Arg(9545)->Arg(9900)->Unit(benchmark::kMillisecond);
+BENCHMARK(NormalEngine)->Arg(9545)->Arg(9900)->Unit(benchmark::kMillisecond);
 BENCHMARK(WholeCalculation)->Unit(benchmark::kMillisecond);
 
 } // namespace

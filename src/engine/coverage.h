@@ -11,9 +11,11 @@ constexpr double MaxStudentLevel = 0.9999;
 constexpr int64_t DofLimit = 342;
 
 // Two-sided quantile of Student's t with nu degrees of freedom for probability p (step 1e-6);
-// the normal quantile for nu >= 342.
+// the normal quantile for nu >= 342. ECalculation for p outside (0, 1), for p above MaxStudentLevel
+// when nu < 342, and for nu < 1.
 double CoverageQuantile(int64_t nu, double p);
-// Normal coverage factor of the engine's method 1 (step 1e-4).
+// Normal coverage factor of the engine's method 1 (step 1e-4). ECalculation for p outside (0, 1) and
+// for the levels so close to 1 that the sum never passes them.
 double NormalCoverageFactor(double p);
 // Gamma(x) for positive whole and half-whole x; -1 otherwise.
 double GammaHalf(double x);
