@@ -135,10 +135,11 @@ TEST(ReportLayout, GrowingFieldPushesWhatIsBelowItDown)
 
 TEST(ReportLayout, DataBandsBreakOntoNewSheetsUnderTheirPageHeader)
 {
-    // 259.4 mm of printable height, 30 of them for the page header: four 50 mm rows per sheet.
+    // 259.4 mm of printable height, 30 of them for the page header and 10 for the footer: four 50 mm rows a sheet.
     const QString page = PortraitPage(u"P"_s, uR"(
         <page-header height="30"><text name="Head" width="100" height="8">head [Page#]/[TotalPages#]</text></page-header>
-        <data name="Rows" dataset="Rows" height="50"><text name="Row" width="100" height="8"/></data>)"_s);
+        <data name="Rows" dataset="Rows" height="50"><text name="Row" width="100" height="8"/></data>
+        <page-footer height="10"><text name="Foot" width="100" height="5">foot</text></page-footer>)"_s);
     struct Case {
         int Rows;
         size_t Sheets;
@@ -155,8 +156,10 @@ TEST(ReportLayout, DataBandsBreakOntoNewSheetsUnderTheirPageHeader)
         for (size_t s = 0; s < sheets.size(); ++s) {
             const QStringList texts = SheetTexts(sheets[s]);
             EXPECT_EQ(texts.value(0), u"head %1/%2"_s.arg(s + 1).arg(c.Sheets));
-            for (int k = 1; k < texts.size(); ++k)
+            for (int k = 1; k + 1 < texts.size(); ++k)
                 EXPECT_EQ(texts[k], u"row %1"_s.arg(row++));
+            EXPECT_EQ(texts.back(), u"foot"_s);
+            EXPECT_NEAR(sheets[s].Texts.back().Rect.top(), 10 + 259.4 - 10, kTolerance);
         }
         EXPECT_EQ(row, c.Rows);
     }
@@ -469,6 +472,47 @@ TEST(ReportCallbacks, HiddenBandIsSkippedWithItsDetails)
         EXPECT_EQ(AllTexts(report.PreparedPages()),
                   shown ? QStringList({u"heading"_s, u"body"_s}) : QStringList({u"body"_s}));
         EXPECT_NEAR(report.PreparedPages()[0].Texts.back().Rect.top(), shown ? 20 : 10, kTolerance);
+    }
+}
+
+TEST(ReportLayout, PicturesKeepTheirProportions)
+{
+    // At 96 pixels per inch 800 × 500 pixels are 211.67 × 132.29 mm.
+    struct Case {
+        const char* What;
+        QString Attributes;
+        QSize Pixels;
+        QRectF Expected; // on the landscape sheet (margins 10)
+    };
+    const double mmPerPixel = 25.4 / 96;
+    const std::vector<Case> cases = {
+        {"smaller than its frame: natural size, centred", u"width=\"195.9\" height=\"44\""_s, {400, 100},
+         QRectF(10 + (195.9 - 400 * mmPerPixel) / 2, 10 + (44 - 100 * mmPerPixel) / 2, 400 * mmPerPixel,
+                100 * mmPerPixel)},
+        {"wider than its frame: shrunk to the width", u"width=\"195.9\" height=\"44\""_s, {1000, 100},
+         QRectF(10, 10 + (44 - 19.59) / 2, 195.9, 19.59)},
+        {"stretched to the frame's height", u"width=\"100\" height=\"40\" stretch=\"true\""_s, {100, 100},
+         QRectF(10 + 30, 10, 40, 40)},
+        {"sized by its picture and centred on the page", u"top=\"53\" autosize=\"true\" place=\"center\""_s,
+         {800, 500}, QRectF(10 + (259.4 - 800 * mmPerPixel) / 2, 10 + 53, 800 * mmPerPixel, 500 * mmPerPixel)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        TReport report;
+        ASSERT_TRUE(report.LoadFromXml(
+            ReportXml(u"<page name=\"P\" orientation=\"landscape\"><picture name=\"Picture1\" %1/></page>"_s.arg(
+                c.Attributes)),
+            u"t.fr3"_s));
+        QImage image(c.Pixels, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        report.FindPicture(u"Picture1"_s)->Image = image;
+        ASSERT_TRUE(report.Prepare());
+        const auto& images = report.PreparedPages()[0].Images;
+        ASSERT_EQ(images.size(), 1u);
+        EXPECT_NEAR(images[0].Rect.left(), c.Expected.left(), 0.01);
+        EXPECT_NEAR(images[0].Rect.top(), c.Expected.top(), 0.01);
+        EXPECT_NEAR(images[0].Rect.width(), c.Expected.width(), 0.01);
+        EXPECT_NEAR(images[0].Rect.height(), c.Expected.height(), 0.01);
     }
 }
 

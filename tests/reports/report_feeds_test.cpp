@@ -1,11 +1,15 @@
 // The texts the report's data sets write: cards, parameter rows, observation and budget rows.
 #include "reports/feeds/report_feeds.h"
+#include "reports/feeds/report_texts.h"
 #include "text/language.h"
 #include "text/number_format.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <optional>
+#include <set>
 
 namespace {
 
@@ -174,6 +178,42 @@ TEST_F(ReportFeeds, PrintedSourceIsAPlainSubstringTest)
     for (const Case& c : {Case{"x1", true, "x10+x2", true}, Case{"X2", true, "x10+x2", false},
                           Case{"y", true, "x10+x2", false}, Case{"y", false, "x10+x2", true}})
         EXPECT_EQ(IsPrintedSource(c.Name, c.NoNestedDetail, c.Formula), c.Printed) << c.Name;
+}
+
+TEST_F(ReportFeeds, VariablesInBothLanguagesAndNothingForOtherNames)
+{
+    struct Case {
+        const char* Name;
+        std::optional<std::string> Ukrainian, Russian;
+    };
+    const std::vector<Case> cases = {
+        {"Title", "Звіт з оцінки невизначеності вимірювання", "Отчет по оценке неопределенности измерения"},
+        {"Sign", "Підпис виконавця:", "Подпись исполнителя:"},
+        {"Page_R", "Сторінка", "Страница"},
+        {"Page_F", "із", "из"},
+        {"title", std::nullopt, std::nullopt},
+        {"Date", std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        IsUkrainian = true;
+        EXPECT_EQ(ReportVariableValue(c.Name), c.Ukrainian) << c.Name;
+        IsUkrainian = false;
+        EXPECT_EQ(ReportVariableValue(c.Name), c.Russian) << c.Name;
+    }
+    EXPECT_TRUE(ReportVariableValue("Aut").has_value());
+}
+
+TEST_F(ReportFeeds, RussianTextsNameEachFieldOnce)
+{
+    std::set<std::string> fields;
+    for (const auto& [field, text] : RussianReportTexts()) {
+        EXPECT_TRUE(fields.insert(field).second) << field;
+        EXPECT_FALSE(text.empty()) << field;
+    }
+    const auto memo12 = std::find_if(RussianReportTexts().begin(), RussianReportTexts().end(),
+                                     [](const auto& entry) { return entry.first == "Memo12"; });
+    ASSERT_NE(memo12, RussianReportTexts().end());
+    EXPECT_EQ(memo12->second, "Отчет составил" + std::string(30, '_'));
 }
 
 } // namespace
