@@ -163,7 +163,6 @@ QToolButton* TFormula::KeypadButton(const QString& caption, const QString& hint)
     auto* button = new QToolButton(this);
     button->setText(caption);
     button->setToolTip(hint);
-    button->setAutoRaise(true);
     // The caret stays in the formula while the keypad is used.
     button->setFocusPolicy(Qt::NoFocus);
     if (caption == u"back"_s)

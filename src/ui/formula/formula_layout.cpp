@@ -244,6 +244,25 @@ private:
     double Sign = 0;
 };
 
+// A variable name with an optional exponent; "U_1" and "R12" get their index set below the name,
+// under the exponent.
+TFormulaBoxPtr LayoutScripted(const QString& name, TFormulaBoxPtr exponent, const TFormulaStyle& style)
+{
+    static const QRegularExpression indexed(u"^(.+?)(?:_(.+)|(\\d+))$"_s);
+    const QRegularExpressionMatch match = indexed.match(name);
+    QString base = name;
+    TFormulaBoxPtr index;
+    if (match.hasMatch() && !match.captured(1).trimmed().isEmpty()) {
+        base = match.captured(1);
+        const QString text = match.captured(2).isEmpty() ? match.captured(3) : match.captured(2);
+        index = std::make_unique<TTextBox>(text, ScriptStyle(style), false);
+    }
+    auto baseBox = std::make_unique<TTextBox>(base, style, true);
+    if (!index && !exponent)
+        return baseBox;
+    return std::make_unique<TScriptBox>(std::move(baseBox), std::move(exponent), std::move(index), style);
+}
+
 bool IsAdditiveNode(const TFormulaExpr& e)
 {
     return e.Kind == TExprKind::Binary && (e.Text == u"+"_s || e.Text == u"-"_s);
@@ -304,10 +323,12 @@ TFormulaBoxPtr LayoutBinary(const TFormulaExpr& e, const TFormulaStyle& style)
     if (e.Text == u"/"_s)
         return std::make_unique<TFractionBox>(LayoutExpression(WithoutBrackets(left), style),
                                               LayoutExpression(WithoutBrackets(right), style), style);
-    if (e.Text == u"^"_s)
-        return std::make_unique<TScriptBox>(LayoutExpression(left, style),
-                                            LayoutExpression(WithoutBrackets(right), ScriptStyle(style)), nullptr,
-                                            style);
+    if (e.Text == u"^"_s) {
+        TFormulaBoxPtr exponent = LayoutExpression(WithoutBrackets(right), ScriptStyle(style));
+        if (left.Kind == TExprKind::Name)
+            return LayoutScripted(left.Text, std::move(exponent), style);
+        return std::make_unique<TScriptBox>(LayoutExpression(left, style), std::move(exponent), nullptr, style);
+    }
     TFormulaBoxPtr rightBox = LayoutExpression(right, style);
     // Additive operators group to the right, so "a-b-c" is a-(b-c): say so.
     if (e.Text == u"-"_s && IsAdditiveNode(right))
@@ -338,15 +359,7 @@ TFormulaBoxPtr LayoutRow(std::vector<TFormulaBoxPtr> boxes)
 
 TFormulaBoxPtr LayoutName(const QString& name, const TFormulaStyle& style)
 {
-    // "U_1" and "R12": the index after an underscore, or digits that end a name.
-    static const QRegularExpression indexed(u"^(.+?)(?:_(.+)|(\\d+))$"_s);
-    const QRegularExpressionMatch match = indexed.match(name);
-    if (match.hasMatch() && !match.captured(1).trimmed().isEmpty()) {
-        const QString index = match.captured(2).isEmpty() ? match.captured(3) : match.captured(2);
-        return std::make_unique<TScriptBox>(std::make_unique<TTextBox>(match.captured(1), style, true), nullptr,
-                                            std::make_unique<TTextBox>(index, ScriptStyle(style), false), style);
-    }
-    return std::make_unique<TTextBox>(name, style, true);
+    return LayoutScripted(name, nullptr, style);
 }
 
 TFormulaBoxPtr LayoutExpression(const TFormulaExpr& e, const TFormulaStyle& style)

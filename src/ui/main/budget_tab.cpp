@@ -11,10 +11,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QEvent>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 using namespace Qt::StringLiterals;
@@ -66,7 +69,8 @@ TBudgetTab::TBudgetTab(QWidget* parent) : QWidget(parent)
     StringGrid3->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid3->setWordWrap(true);
     StringGrid3->verticalHeader()->hide();
-    StringGrid3->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    StringGrid3->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    StringGrid3->viewport()->installEventFilter(this);
     StringGrid3->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     StringGrid3->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
@@ -106,6 +110,10 @@ TBudgetTab::TBudgetTab(QWidget* parent) : QWidget(parent)
     layout->addStretch(0);
 
     connect(LabeledEdit8, &TLabeledEdit::Exited, this, &TBudgetTab::LabeledEdit8Exit);
+    connect(StringGrid3->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        FitTitleHeight();
+        StringGrid3->resizeRowsToContents();
+    });
     SetRelativeCaptions();
     ResetForNew();
 }
@@ -143,6 +151,65 @@ void TBudgetTab::ShowTableFrame(int inputCount)
     for (const std::string& title : BuildBudgetTable(TOrmetaCalc()).Titles)
         titles << ToQt(title);
     StringGrid3->setHorizontalHeaderLabels(titles);
+    FitColumns();
+}
+
+namespace {
+int WidestWord(const QFontMetrics& metrics, const QString& text)
+{
+    int widest = 0;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest;
+}
+} // namespace
+
+// Texts wrap between words, never inside one: each column is at least as wide as its widest word,
+// and the room left over is shared out in proportion.
+void TBudgetTab::FitColumns()
+{
+    const QFontMetrics titleMetrics(StringGrid3->horizontalHeader()->font());
+    const QFontMetrics cellMetrics(StringGrid3->font());
+    std::vector<int> widths(BudgetColumns, 0);
+    int total = 0;
+    for (int column = 0; column < BudgetColumns; ++column) {
+        if (const QTableWidgetItem* title = StringGrid3->horizontalHeaderItem(column))
+            widths[column] = WidestWord(titleMetrics, title->text());
+        for (int row = 0; row < StringGrid3->rowCount(); ++row)
+            if (const QTableWidgetItem* cell = StringGrid3->item(row, column))
+                widths[column] = std::max(widths[column], WidestWord(cellMetrics, cell->text()));
+        widths[column] += 14;
+        total += widths[column];
+    }
+    const int room = StringGrid3->viewport()->width();
+    const double share = total < room ? double(room) / total : 1.0;
+    const QSignalBlocker quiet(StringGrid3->horizontalHeader());
+    for (int column = 0; column < BudgetColumns; ++column)
+        StringGrid3->setColumnWidth(column, static_cast<int>(widths[column] * share));
+    FitTitleHeight();
+    StringGrid3->resizeRowsToContents();
+}
+
+bool TBudgetTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == StringGrid3->viewport() && event->type() == QEvent::Resize)
+        FitColumns();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TBudgetTab::FitTitleHeight()
+{
+    QHeaderView* header = StringGrid3->horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    int height = metrics.height();
+    for (int column = 0; column < StringGrid3->columnCount(); ++column) {
+        const QTableWidgetItem* title = StringGrid3->horizontalHeaderItem(column);
+        if (!title)
+            continue;
+        const QRect room(0, 0, std::max(10, header->sectionSize(column) - 8), 1000);
+        height = std::max(height, metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, title->text()).height());
+    }
+    header->setFixedHeight(height + 8);
 }
 
 void TBudgetTab::FillTable(const TOrmetaCalc& calc)
@@ -152,7 +219,7 @@ void TBudgetTab::FillTable(const TOrmetaCalc& calc)
     for (int row = 0; row < static_cast<int>(table.Rows.size()); ++row)
         for (int column = 0; column < BudgetColumns; ++column)
             StringGrid3->setItem(row, column, new QTableWidgetItem(ToQt(table.Rows[row][column])));
-    StringGrid3->resizeRowsToContents();
+    FitColumns();
 }
 
 void TBudgetTab::ShowResults(const TOrmetaCalc& calc)

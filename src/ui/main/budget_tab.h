@@ -53,6 +53,12 @@ public:
     TLabeledEdit* LabeledEdit17;
     TLabeledEdit* LabeledEdit18;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FillTable(const TOrmetaCalc& calc);
+    void FitColumns();
+    // The title row high enough for its wrapped titles.
+    void FitTitleHeight();
 };

@@ -16,6 +16,7 @@ QTableWidget* CreateCorrelationGrid(QWidget* parent)
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->horizontalHeader()->setSectionsMovable(false);
     grid->verticalHeader()->setSectionsMovable(false);
+    grid->horizontalHeader()->setMinimumSectionSize(60);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return grid;
 }
