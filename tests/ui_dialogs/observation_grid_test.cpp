@@ -150,6 +150,11 @@ TEST_F(ObservationDialog, TextsFollowTheLayoutAndReadBack)
     Dialog.SetObservationCount(3);
     EXPECT_EQ(Dialog.ObservationTexts(3), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QString()}));
 
+    // Stored values come back unchanged.
+    const TArrDouble stored{0.1, -2.5e-12, 123456789.012345, 1.0 / 8};
+    Dialog.SetObservations(stored);
+    EXPECT_EQ(Dialog.ReadObservations(4), stored);
+
     // Observations the grid does not have read as empty texts, which ParseNumber refuses.
     EXPECT_THROW(Dialog.ReadObservations(50), EConvertError);
     Dialog.Clear();

@@ -1,5 +1,6 @@
 #include "ui/dialogs/TValuesF.h"
 
+#include "text/editing_number.h"
 #include "text/number_format.h"
 #include "ui/common/grid_edit.h"
 #include "ui/common/text_convert.h"
@@ -70,6 +71,14 @@ void TValuesF::SetObservationCount(int n)
 void TValuesF::SetObservationTexts(const QStringList& texts)
 {
     LayOut(static_cast<int>(texts.size()), texts);
+}
+
+void TValuesF::SetObservations(const TArrDouble& values)
+{
+    QStringList texts;
+    for (double value : values)
+        texts << ToQt(FormatForEditing(value));
+    SetObservationTexts(texts);
 }
 
 QStringList TValuesF::ObservationTexts(int n) const

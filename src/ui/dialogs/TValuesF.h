@@ -4,7 +4,7 @@
 // until the editor lays the grid out anew or clears it, and the apply command reads them back.
 //
 // Use by the input editor (one window for the whole run, parented to the main window):
-//   showing an input:         SetObservationTexts(texts of the stored observations, FormatForEditing)
+//   showing an input:         SetObservations(the stored observations)
 //   "Ввести значення":        SetObservationCount(n); Edit();
 //   apply:                    ReadObservations(n)  (EConvertError with ParseNumber's message)
 //   colony count, add, reset: SetObservationTexts({count}) / Clear()
@@ -26,6 +26,8 @@ public:
     void SetObservationCount(int n);
     // Lays the grid out for texts.size() observations and writes the texts into their value cells.
     void SetObservationTexts(const QStringList& texts);
+    // The same for stored values, written for editing (15 significant digits).
+    void SetObservations(const TArrDouble& values);
     // The texts of the first n value cells in observation order ("" for cells the grid does not have).
     QStringList ObservationTexts(int n) const;
     // The first n observations read with ParseNumber; its EConvertError names the first bad text.
