@@ -1,0 +1,343 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>TBudgetTab</name>
+    <message>
+        <source>Рівень довіри</source>
+        <translation>Уровень доверия</translation>
+    </message>
+    <message>
+        <source>Рівень довіри (ймовірність охоплення), число від 0 до 1</source>
+        <translation>Уровень доверия (вероятность охвата), число от 0 до 1</translation>
+    </message>
+    <message>
+        <source>Нормальний</source>
+        <translation>Нормальное</translation>
+    </message>
+    <message>
+        <source>Рівномірний</source>
+        <translation>Равномерное</translation>
+    </message>
+    <message>
+        <source>Розподіл Стюдента</source>
+        <translation>Распределение Стюдента</translation>
+    </message>
+    <message>
+        <source>Не заданий(автоматичний)</source>
+        <translation>Не задано(автоматически)</translation>
+    </message>
+    <message>
+        <source>Розподіл вихідної величини, за яким обчислюється коефіцієнт охоплення</source>
+        <translation>Распределение выходной величины, по которому вычисляется коэффициент охвата</translation>
+    </message>
+    <message>
+        <source>Розподіл вихідної величини:</source>
+        <translation>Распределение выходной величины:</translation>
+    </message>
+    <message>
+        <source>Стандартна невизначеність</source>
+        <translation>Стандартная неопределенность</translation>
+    </message>
+    <message>
+        <source>Коефіцієнт охоплення(покриття)</source>
+        <translation>Коэффициент охвата(покрытия)</translation>
+    </message>
+    <message>
+        <source>Розширена невизначеність</source>
+        <translation>Расширенная неопределенность</translation>
+    </message>
+    <message>
+        <source>Степені свободи:</source>
+        <translation>Степени свободы:</translation>
+    </message>
+    <message>
+        <source>Результат оцінювання</source>
+        <translation>Результат оценивания</translation>
+    </message>
+</context>
+<context>
+    <name>TFormula</name>
+    <message>
+        <source>Формула математичної моделі вимірювання(залежність результату вимірювання від вхідних величин)</source>
+        <translation>Формула математической модели измерения(зависимость результата измерения от входных величин)</translation>
+    </message>
+    <message>
+        <source>Крупніше</source>
+        <translation>Крупнее</translation>
+    </message>
+    <message>
+        <source>Формула крупніше</source>
+        <translation>Формула крупнее</translation>
+    </message>
+    <message>
+        <source>Дрібніше</source>
+        <translation>Мельче</translation>
+    </message>
+    <message>
+        <source>Форумла дрібніше</source>
+        <translation>Формула мельче</translation>
+    </message>
+    <message>
+        <source>Позначення результату вимірювання</source>
+        <translation>Обозначение результата измерения</translation>
+    </message>
+    <message>
+        <source>Поле задання формули</source>
+        <translation>Поле задания формулы</translation>
+    </message>
+    <message>
+        <source>Одиниця вимірювання результату:</source>
+        <translation>Единица измерения результата:</translation>
+    </message>
+    <message>
+        <source>Тут розміщені позначення змінних джерел(складових) невизначеності</source>
+        <translation>Здесь размещены обозначения переменных источников(составляющих) неопределенности</translation>
+    </message>
+    <message>
+        <source>Підтвердити зміни до математичної моделі</source>
+        <translation>Подтвердить изменения математической модели</translation>
+    </message>
+    <message>
+        <source>Відмінити</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Повернутися до головного вікна без збереження змін</source>
+        <translation>Вернуться в главное окно без сохранения изменений</translation>
+    </message>
+    <message>
+        <source>поділити</source>
+        <translation>разделить</translation>
+    </message>
+    <message>
+        <source>помножити</source>
+        <translation>умножить</translation>
+    </message>
+    <message>
+        <source>відняти</source>
+        <translation>вычесть</translation>
+    </message>
+    <message>
+        <source>Розділювач цілої та дрібної частини</source>
+        <translation>Разделитель целой и дробной части</translation>
+    </message>
+    <message>
+        <source>Видалити символ перед курсором</source>
+        <translation>Удалить символ перед курсором</translation>
+    </message>
+    <message>
+        <source>додати</source>
+        <translation>прибавить</translation>
+    </message>
+    <message>
+        <source>Квадратний корінь</source>
+        <translation>Квадратный корень</translation>
+    </message>
+    <message>
+        <source>Возведення у стпепінь</source>
+        <translation>Возведение в степень</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Головне та вкладені оцінювання. Натисніть для переходу</source>
+        <translation>Главное и вложенные оценивания. Нажмите для перехода</translation>
+    </message>
+    <message>
+        <source>Модель оцінювання</source>
+        <translation>Модель оценивания</translation>
+    </message>
+    <message>
+        <source>Джерела(складові) невизначеності</source>
+        <translation>Источники(составляющие) неопределенности</translation>
+    </message>
+    <message>
+        <source>Кореляція</source>
+        <translation>Корреляция</translation>
+    </message>
+    <message>
+        <source>Бюджет невизначеності</source>
+        <translation>Бюджет неопределенности</translation>
+    </message>
+    <message>
+        <source>Новий</source>
+        <translation>Новый</translation>
+    </message>
+    <message>
+        <source>Створити новий файл оцінювання</source>
+        <translation>Создать новый файл оценивания</translation>
+    </message>
+    <message>
+        <source>Відкрити...</source>
+        <translation>Открыть...</translation>
+    </message>
+    <message>
+        <source>Відкрити файл оцінювання</source>
+        <translation>Открыть файл оценивания</translation>
+    </message>
+    <message>
+        <source>Зберегти</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Зберегти дані у поточний файл</source>
+        <translation>Сохранить данные в текущий файл</translation>
+    </message>
+    <message>
+        <source>Зберегти як...</source>
+        <translation>Сохранить как...</translation>
+    </message>
+    <message>
+        <source>Зберегти дані у новий файл</source>
+        <translation>Сохранить данные в новый файл</translation>
+    </message>
+    <message>
+        <source>Вийти</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Обчислити</source>
+        <translation>Вычислить</translation>
+    </message>
+    <message>
+        <source>Діаграма Парето...</source>
+        <translation>Диаграмма Парето...</translation>
+    </message>
+    <message>
+        <source>Друк звіту...</source>
+        <translation>Печать отчета...</translation>
+    </message>
+    <message>
+        <source>Опції...</source>
+        <translation>Опции...</translation>
+    </message>
+    <message>
+        <source>Про програму</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Додати нову...</source>
+        <translation>Добавить новую...</translation>
+    </message>
+    <message>
+        <source>Підтвердити зміни</source>
+        <translation>Подтвердить изменения</translation>
+    </message>
+    <message>
+        <source>Видалити</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Робота</source>
+        <translation>Работа</translation>
+    </message>
+    <message>
+        <source>Мова</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Матриця кореляції</source>
+        <translation>Матрица корреляции</translation>
+    </message>
+</context>
+<context>
+    <name>TModelTab</name>
+    <message>
+        <source>Текстовий опис</source>
+        <translation>Текстовое описание</translation>
+    </message>
+    <message>
+        <source>У дане поле вводиться опис вимірювання та оцінювання невизначеності</source>
+        <translation>В данное поле вводится описание измерения и оценивания неопределенности</translation>
+    </message>
+    <message>
+        <source>У дане поле вводиться текстовий опис математичної моделі вимірювання, которкий опис змінних</source>
+        <translation>В данное поле вводится текстовое описание математической модели измерения, краткое описание переменных</translation>
+    </message>
+    <message>
+        <source>Опис оцінювання:</source>
+        <translation>Описание оценивания:</translation>
+    </message>
+    <message>
+        <source>Опис моделі:</source>
+        <translation>Описание модели:</translation>
+    </message>
+    <message>
+        <source>Математична модель вимірювання</source>
+        <translation>Математическая модель измерения</translation>
+    </message>
+    <message>
+        <source>Натисніть для редагування</source>
+        <translation>Нажмите для редактирования</translation>
+    </message>
+    <message>
+        <source>Редагувати</source>
+        <translation>Редактировать</translation>
+    </message>
+    <message>
+        <source>Редагування формули математичної моделі</source>
+        <translation>Редактирование формулы математической модели</translation>
+    </message>
+    <message>
+        <source>Формула математичної моделі:</source>
+        <translation>Формула математической модели:</translation>
+    </message>
+    <message>
+        <source>Одиниця вимірювання результату:</source>
+        <translation>Единица измерения результата:</translation>
+    </message>
+</context>
+<context>
+    <name>TfmOptions</name>
+    <message>
+        <source>Опції</source>
+        <translation>Опции</translation>
+    </message>
+    <message>
+        <source>Формат чисел</source>
+        <translation>Формат чисел</translation>
+    </message>
+    <message>
+        <source>Виводити числа в звичайній формі</source>
+        <translation>Выводить числа в обычной форме</translation>
+    </message>
+    <message>
+        <source>Макс. кількість знаків після коми</source>
+        <translation>Макс. количество знаков после запятой</translation>
+    </message>
+    <message>
+        <source>Максимальна кількість знаків після коми в виведених числах</source>
+        <translation>Максимальное количество знаков после запятой в выводимых числах</translation>
+    </message>
+    <message>
+        <source>Виводити числа в експоненційній формі</source>
+        <translation>Выводить числа в экспоненциальной форме</translation>
+    </message>
+    <message>
+        <source>Виводити числа в &quot;науковій&quot; чи &quot;нормованій&quot; формі: х.ххххЕ хх</source>
+        <translation>Выводить числа в &quot;научной&quot; или &quot;нормированной&quot; форме: х.ххххЕ хх</translation>
+    </message>
+    <message>
+        <source>Кількість знаків після коми</source>
+        <translation>Количество знаков после запятой</translation>
+    </message>
+    <message>
+        <source>Максимальна кількість знаків після коми в виведених нормованих числах</source>
+        <translation>Максимальное количество знаков после запятой в выводимых нормированных числах</translation>
+    </message>
+    <message>
+        <source>Підтвердити зміни</source>
+        <translation>Подтвердить изменения</translation>
+    </message>
+    <message>
+        <source>Закрити вікно</source>
+        <translation>Закрыть окно</translation>
+    </message>
+</context>
+</TS>
