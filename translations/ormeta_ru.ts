@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>Джерела(складові) невизначеності</source>
-        <translation>Источники(составляющие) неопределенности</translation>
+        <translation>Источники неопределенности</translation>
     </message>
     <message>
         <source>Кореляція</source>

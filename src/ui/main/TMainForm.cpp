@@ -93,7 +93,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     splitter->addWidget(ListBox1);
     splitter->addWidget(PageControl1);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({150, 700});
+    splitter->setSizes({120, 740});
     splitter->setChildrenCollapsible(false);
     setCentralWidget(splitter);
 

@@ -69,6 +69,10 @@ TBudgetTab::TBudgetTab(QWidget* parent) : QWidget(parent)
     StringGrid3->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid3->setWordWrap(true);
     StringGrid3->verticalHeader()->hide();
+    // Seven titles side by side: a narrower face keeps them within the window.
+    QFont titleFont = StringGrid3->horizontalHeader()->font();
+    titleFont.setStretch(QFont::SemiCondensed);
+    StringGrid3->horizontalHeader()->setFont(titleFont);
     StringGrid3->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     StringGrid3->viewport()->installEventFilter(this);
     StringGrid3->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
@@ -178,7 +182,7 @@ void TBudgetTab::FitColumns()
         for (int row = 0; row < StringGrid3->rowCount(); ++row)
             if (const QTableWidgetItem* cell = StringGrid3->item(row, column))
                 widths[column] = std::max(widths[column], WidestWord(cellMetrics, cell->text()));
-        widths[column] += 14;
+        widths[column] += 8;
         total += widths[column];
     }
     const int room = StringGrid3->viewport()->width();
