@@ -346,7 +346,10 @@ void TMainForm::EditModel(int selectionStart, int selectionLength)
     editor.SetModel(TabSheet1->Edit3->text(), TabSheet1->Edit4->text(), TabSheet1->LabeledEdit13->text(),
                     inputNames);
     editor.EditFormula->setSelection(selectionStart, selectionLength);
-    if (RunFormulaEditor(editor) != QDialog::Accepted)
+    const int result = RunFormulaEditor(editor);
+    // Back to the main window, so that its shortcuts (F5) work at once even without a window manager.
+    activateWindow();
+    if (result != QDialog::Accepted)
         return;
     TabSheet1->Edit3->setText(editor.OutputName());
     TabSheet1->Edit4->setText(editor.Formula());
