@@ -31,6 +31,7 @@ int RunWindowProgram(int argc, char** argv)
     const QRect desktop = mainForm.screen()->availableGeometry();
     mainForm.move(desktop.center() - mainForm.rect().center());
     mainForm.show();
+    mainForm.activateWindow();
     mainForm.FormActivate();
     return QApplication::exec();
 }
