@@ -3,7 +3,6 @@
 #include "engine/calculation.h"
 #include "engine/effective_dof.h"
 #include "engine/engine_messages.h"
-#include "model/input_order.h"
 
 #include <cmath>
 #include <numbers>
@@ -20,41 +19,46 @@ bool IsNormalOrUniform(int code)
     return code == DistNormal || code == DistUniform;
 }
 
-// The record behind a view, to tell one input from another.
-const void* RecordOf(const InputView& input)
+double Contribution(const TOrmetaInput& input)
 {
-    switch (input.Kind) {
-    case InputKind::TypeA:
-        return input.A;
-    case InputKind::TypeB:
-        return input.B;
-    case InputKind::Nested:
-        return input.N;
-    case InputKind::TypeG:
-        return input.G;
-    }
-    return nullptr;
+    return std::abs(input.Sensitivity * input.StdUncertainty);
 }
 
-// The largest uniform contribution D against the sum T of all the others: 3 T < D.
+double Contribution(const TOrmetaCalc& nested)
+{
+    return std::abs(nested.Sensitivity * nested.CombinedUncertainty);
+}
+
+// The largest uniform contribution D against the sum T of all the others: 3 T < D. Among equal
+// uniform contributions the last one examined wins, nested evaluations after Type B inputs.
 bool UniformDominates(const TOrmetaCalc& calc)
 {
     const void* dominant = nullptr;
     double largest = 0;
-    for (const InputView& input : InputsInOrder(calc)) {
-        const bool uniform = (input.Kind == InputKind::TypeB && input.B->Distribution == DistUniform) ||
-                             (input.Kind == InputKind::Nested && input.N->CoverageMethod == MethodUniform);
-        const double y = std::abs(input.Sensitivity() * input.StdUncertainty());
-        // Among equal contributions the last one examined wins.
-        if (uniform && y >= largest) {
+    const auto consider = [&](const void* record, double y) {
+        if (y >= largest) {
             largest = y;
-            dominant = RecordOf(input);
+            dominant = record;
         }
-    }
+    };
+    for (const auto& b : calc.TypeB)
+        if (b->Distribution == DistUniform)
+            consider(b.get(), Contribution(*b));
+    for (const auto& n : calc.Nested)
+        if (n->CoverageMethod == MethodUniform)
+            consider(n.get(), Contribution(*n));
+
     double others = 0;
-    for (const InputView& input : InputsInOrder(calc))
-        if (RecordOf(input) != dominant)
-            others = others + std::abs(input.Sensitivity() * input.StdUncertainty());
+    for (const auto& a : calc.TypeA)
+        others = others + Contribution(*a);
+    for (const auto& g : calc.TypeG)
+        others = others + Contribution(*g);
+    for (const auto& b : calc.TypeB)
+        if (b.get() != dominant)
+            others = others + Contribution(*b);
+    for (const auto& n : calc.Nested)
+        if (n.get() != dominant)
+            others = others + Contribution(*n);
     return DominanceRatio * others < largest;
 }
 

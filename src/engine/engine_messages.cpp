@@ -19,7 +19,7 @@ std::string StudentLevelTooHighText()
 {
     const std::string limit = FormatNumber(MaxStudentLevel, TNumberFormat{0, 15, 1}, RegionalSeparators());
     return Msg("для розподілу Стюдента рівень довіри не може перевищувати " + limit + ".",
-               "для распределения Стьюдента уровень доверия не может превышать " + limit + ".");
+               "для распределения Стюдента уровень доверия не может превышать " + limit + ".");
 }
 
 std::string LevelNotReachedText()
