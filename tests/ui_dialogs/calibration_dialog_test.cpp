@@ -43,8 +43,8 @@ TEST_F(CalibrationDialog, MatrixRoundTrip)
 
     // Growing keeps what was typed; a matrix larger than the grid grows it.
     Dialog.SetDimensions(3, 4);
-    EXPECT_EQ(Dialog.ColumnTexts(1, 3),
-              (QStringList{QStringLiteral("1.1"), QStringLiteral("1.9"), QStringLiteral("3.05")}));
+    EXPECT_EQ(Grid()->item(2, 1)->text(), QStringLiteral("3.05"));
+    EXPECT_EQ(Grid()->item(3, 1), nullptr);
     Dialog.Clear();
     Dialog.SetMatrix(data);
     EXPECT_EQ(Grid()->columnCount(), 3);
@@ -82,6 +82,16 @@ TEST_F(CalibrationDialog, CellsOutsideTheGridAreRefused)
     Dialog.SetMatrix({{1, 2}, {1, 2}});
     EXPECT_THROW(Dialog.ReadMatrix(1, 3), EConvertError);
     EXPECT_THROW(Dialog.ReadMatrix(2, 2), EConvertError);
+    EXPECT_THROW(Dialog.ReadMatrix(2000000000, 2000000000), EConvertError);
+}
+
+TEST_F(CalibrationDialog, ASlipOfTheKeyboardDoesNotBuildAHugeGrid)
+{
+    Dialog.SetDimensions(2, 3);
+    for (const auto& [readings, standards] : {std::pair{1000, 100}, std::pair{2000000000, 2000000000}})
+        EXPECT_THROW(Dialog.SetDimensions(readings, standards), EConvertError) << readings;
+    EXPECT_EQ(Grid()->columnCount(), 3);
+    EXPECT_EQ(Grid()->rowCount(), 3);
 }
 
 } // namespace

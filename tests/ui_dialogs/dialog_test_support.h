@@ -13,6 +13,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
+
+// Readable failure output for texts.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // Records every message instead of showing it; default settings, Ukrainian.
 class DialogTest : public ::testing::Test {

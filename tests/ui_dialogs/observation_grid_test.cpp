@@ -157,6 +157,12 @@ TEST_F(ObservationDialog, TextsFollowTheLayoutAndReadBack)
 
     // Observations the grid does not have read as empty texts, which ParseNumber refuses.
     EXPECT_THROW(Dialog.ReadObservations(50), EConvertError);
+    EXPECT_THROW(Dialog.ReadObservations(2000000000), EConvertError);
+
+    // A slip of the keyboard does not build a grid of millions of rows.
+    const QStringList before = Dialog.ObservationTexts(5);
+    EXPECT_THROW(Dialog.SetObservationCount(TValuesF::kMaxObservations + 1), EConvertError);
+    EXPECT_EQ(Dialog.ObservationTexts(5), before);
     Dialog.Clear();
     EXPECT_TRUE(Dialog.ObservationTexts(1).first().isEmpty());
 }

@@ -1,6 +1,8 @@
 #include "ui/dialogs/TCalibM.h"
 
+#include "text/convert_error.h"
 #include "text/editing_number.h"
+#include "text/language.h"
 #include "text/number_format.h"
 #include "ui/common/grid_edit.h"
 #include "ui/common/text_convert.h"
@@ -61,6 +63,9 @@ void TCalibM::SetDimensions(int readings, int standards)
 {
     readings = std::max(readings, 0);
     standards = std::max(standards, 0);
+    if (static_cast<long long>(readings + 1LL) * standards > kMaxValues)
+        throw EConvertError(Msg("Забагато даних калібрування: не більше 100000 значень.",
+                                "Слишком много данных калибровки: не более 100000 значений."));
     SG1->setColumnCount(readings + 1);
     SG1->setRowCount(standards);
     QStringList header{Tr2("Ст. зразки", "Ст.образцы")};
@@ -85,23 +90,16 @@ void TCalibM::SetMatrix(const TMatDouble& data)
     }
 }
 
-QStringList TCalibM::ColumnTexts(int column, int standards) const
-{
-    QStringList texts;
-    for (int s = 0; s < standards; ++s) {
-        const QTableWidgetItem* item = SG1->item(s, column);
-        texts << (item != nullptr ? item->text() : QString());
-    }
-    return texts;
-}
-
 TMatDouble TCalibM::ReadMatrix(int readings, int standards) const
 {
+    // Cell by cell: counts far beyond the grid fail at the first missing cell.
     TMatDouble data;
     for (int column = 0; column <= readings; ++column) {
         TArrDouble values;
-        for (const QString& text : ColumnTexts(column, standards))
-            values.push_back(ParseNumber(ToStd(text)));
+        for (int s = 0; s < standards; ++s) {
+            const QTableWidgetItem* item = SG1->item(s, column);
+            values.push_back(ParseNumber(ToStd(item != nullptr ? item->text() : QString())));
+        }
         data.push_back(std::move(values));
     }
     return data;

@@ -19,16 +19,17 @@ class QTableWidget;
 class TCalibM : public QDialog {
     Q_OBJECT
 public:
+    static constexpr long long kMaxValues = 100000;
+
     explicit TCalibM(QWidget* parent = nullptr);
 
     // The reference column, `readings` reading columns headed 1 to m, and one row per standard. Cells
-    // that the new size still holds keep their texts.
+    // that the new size still holds keep their texts. More than kMaxValues cells (a slip of the
+    // keyboard) are refused with EConvertError and change nothing.
     void SetDimensions(int readings, int standards);
     // Writes a calibration matrix (row 0 the reference values, row r the r-th readings, one element per
     // standard) for editing, growing the grid if it is smaller.
     void SetMatrix(const TMatDouble& data);
-    // The texts of column `column` (0: reference values), one per standard ("" outside the grid).
-    QStringList ColumnTexts(int column, int standards) const;
     // readings + 1 rows of `standards` values read with ParseNumber; its EConvertError names the first
     // bad text.
     TMatDouble ReadMatrix(int readings, int standards) const;

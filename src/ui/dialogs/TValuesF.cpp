@@ -1,6 +1,8 @@
 #include "ui/dialogs/TValuesF.h"
 
+#include "text/convert_error.h"
 #include "text/editing_number.h"
+#include "text/language.h"
 #include "text/number_format.h"
 #include "ui/common/grid_edit.h"
 #include "ui/common/text_convert.h"
@@ -21,12 +23,13 @@ constexpr int kKeptCharacters = 50;
 constexpr int kLabelColumnWidth = 44;
 constexpr int kValueColumnWidth = 110;
 
+constexpr int kRowPadding = 10;
+
 QString CellText(const QTableWidget* grid, int row, int column)
 {
     const QTableWidgetItem* item = grid->item(row, column);
     return item != nullptr ? item->text() : QString();
 }
-constexpr int kRowPadding = 10;
 } // namespace
 
 TValuesF::TValuesF(QWidget* parent) : QDialog(parent), SG1(new QTableWidget(this)), Button1(new QPushButton(this))
@@ -62,6 +65,9 @@ TValuesF::TValuesF(QWidget* parent) : QDialog(parent), SG1(new QTableWidget(this
 
 void TValuesF::SetObservationCount(int n)
 {
+    if (n > kMaxObservations)
+        throw EConvertError(
+            Msg("Забагато спостережень: не більше 100000.", "Слишком много наблюдений: не более 100000."));
     QStringList kept = ObservationTexts(SG1->rowCount() * (SG1->columnCount() / 2));
     for (QString& text : kept)
         text.truncate(kKeptCharacters);
@@ -94,9 +100,13 @@ QStringList TValuesF::ObservationTexts(int n) const
 
 TArrDouble TValuesF::ReadObservations(int n) const
 {
+    // Cell by cell: a count far beyond the grid fails at its first missing cell.
     TArrDouble values;
-    for (const QString& text : ObservationTexts(n))
-        values.push_back(ParseNumber(ToStd(text)));
+    const int rows = std::max(SG1->rowCount(), 1);
+    for (int k = 0; k < n; ++k) {
+        const TGridCell label = ObservationLabelCell(k, rows);
+        values.push_back(ParseNumber(ToStd(CellText(SG1, label.Row, label.Column + 1))));
+    }
     return values;
 }
 
@@ -116,7 +126,7 @@ void TValuesF::Edit()
     const QTableWidgetItem* first = SG1->item(0, 1);
     if ((current == nullptr || !current->flags().testFlag(Qt::ItemIsEditable)) && first != nullptr &&
         first->flags().testFlag(Qt::ItemIsEditable))
-        SG1->setCurrentItem(SG1->item(0, 1));
+        SG1->setCurrentCell(0, 1);
     SG1->setFocus();
     CentreOnScreenOf(this, parentWidget());
     exec();

@@ -19,10 +19,13 @@ class QTableWidget;
 class TValuesF : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int kMaxObservations = 100000;
+
     explicit TValuesF(QWidget* parent = nullptr);
 
     // Lays the grid out for n observations numbered 1 to n. The texts typed so far move along in
-    // observation order, each cut to 50 characters; texts beyond observation n are dropped.
+    // observation order, each cut to 50 characters; texts beyond observation n are dropped. A count above
+    // kMaxObservations (a slip of the keyboard) is refused with EConvertError and changes nothing.
     void SetObservationCount(int n);
     // Lays the grid out for texts.size() observations and writes the texts into their value cells.
     void SetObservationTexts(const QStringList& texts);
