@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>TAboutBox</name>
+    <message>
+        <source>Про програму</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Версія %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>Оцінювання невизначеності вимірювань за методом GUM</source>
+        <translation>Оценивание неопределенности измерений по методу GUM</translation>
+    </message>
+    <message>
+        <source>Розробка: команда Ormeta</source>
+        <translation>Разработка: команда Ormeta</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>TBudgetTab</name>
     <message>
         <source>Рівень довіри</source>
@@ -54,6 +77,21 @@
     <message>
         <source>Результат оцінювання</source>
         <translation>Результат оценивания</translation>
+    </message>
+</context>
+<context>
+    <name>TCalibM</name>
+    <message>
+        <source>Результати калібрування</source>
+        <translation>Результаты калибровки</translation>
+    </message>
+    <message>
+        <source>Результати:</source>
+        <translation>Результаты:</translation>
+    </message>
+    <message>
+        <source>Закрити</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -137,6 +175,33 @@
     <message>
         <source>Возведення у стпепінь</source>
         <translation>Возведение в степень</translation>
+    </message>
+</context>
+<context>
+    <name>TLSFF</name>
+    <message>
+        <source>результати калібрування</source>
+        <translation>результаты калибровки</translation>
+    </message>
+    <message>
+        <source>апроксимація МНК</source>
+        <translation>аппроксимация МНК</translation>
+    </message>
+    <message>
+        <source>Графік будувати відносно величини що</source>
+        <translation>График строить относительно величины, которая</translation>
+    </message>
+    <message>
+        <source>спостерігається</source>
+        <translation>наблюдается</translation>
+    </message>
+    <message>
+        <source>вимірюється</source>
+        <translation>измеряется</translation>
+    </message>
+    <message>
+        <source>Закрити</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -291,6 +356,129 @@
     <message>
         <source>Одиниця вимірювання результату:</source>
         <translation>Единица измерения результата:</translation>
+    </message>
+</context>
+<context>
+    <name>TNewDialog</name>
+    <message>
+        <source>Введіть позначення змінної</source>
+        <translation>Введите обозначение переменной</translation>
+    </message>
+    <message>
+        <source>Змінна:</source>
+        <translation>Переменная:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TOKBottomDlg1</name>
+    <message>
+        <source>Вкажіть кількість</source>
+        <translation>Укажите количество</translation>
+    </message>
+    <message>
+        <source>Вкажіть підраховану кількість:</source>
+        <translation>Укажите подсчитанное количество:</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Повернутися</source>
+        <translation>Вернуться</translation>
+    </message>
+</context>
+<context>
+    <name>TParetoForm</name>
+    <message>
+        <source>Діаграма Парето джерел(складових) невизначеності</source>
+        <translation>Диаграмма Парето источников(составляющих) неопределенности</translation>
+    </message>
+    <message>
+        <source>Закрити</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>TReportPreview</name>
+    <message>
+        <source>Перегляд звіту</source>
+        <translation>Просмотр отчета</translation>
+    </message>
+    <message>
+        <source>Перша сторінка</source>
+        <translation>Первая страница</translation>
+    </message>
+    <message>
+        <source>Попередня сторінка</source>
+        <translation>Предыдущая страница</translation>
+    </message>
+    <message>
+        <source>із %1</source>
+        <translation>из %1</translation>
+    </message>
+    <message>
+        <source>Наступна сторінка</source>
+        <translation>Следующая страница</translation>
+    </message>
+    <message>
+        <source>Остання сторінка</source>
+        <translation>Последняя страница</translation>
+    </message>
+    <message>
+        <source>За шириною сторінки</source>
+        <translation>По ширине страницы</translation>
+    </message>
+    <message>
+        <source>Сторінка цілком</source>
+        <translation>Страница целиком</translation>
+    </message>
+    <message>
+        <source>Друк...</source>
+        <translation>Печать...</translation>
+    </message>
+    <message>
+        <source>Експорт у PDF...</source>
+        <translation>Экспорт в PDF...</translation>
+    </message>
+    <message>
+        <source>Експорт у RTF...</source>
+        <translation>Экспорт в RTF...</translation>
+    </message>
+    <message>
+        <source>Закрити</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Експорт у PDF</source>
+        <translation>Экспорт в PDF</translation>
+    </message>
+    <message>
+        <source>Документи PDF (*.pdf)</source>
+        <translation>Документы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Експорт у RTF</source>
+        <translation>Экспорт в RTF</translation>
+    </message>
+    <message>
+        <source>Документи RTF (*.rtf)</source>
+        <translation>Документы RTF (*.rtf)</translation>
+    </message>
+</context>
+<context>
+    <name>TValuesF</name>
+    <message>
+        <source>Значення</source>
+        <translation>Значения</translation>
+    </message>
+    <message>
+        <source>Закрити</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
