@@ -93,6 +93,23 @@ TEST(TypesetterPicture, PaintsAnyTextWithAMargin)
     }
 }
 
+TEST(TypesetterPicture, SurvivesRandomAndDeeplyNestedTexts)
+{
+    const QString alphabet = u"ab1,.e+-*/^()[]{} sinqrtE_"_s;
+    quint32 seed = 12345;
+    for (int n = 0; n < 300; ++n) {
+        QString text;
+        for (int k = 0; k < 1 + n % 40; ++k) {
+            seed = seed * 1664525u + 1013904223u;
+            text += alphabet[static_cast<int>((seed >> 16) % alphabet.size())];
+        }
+        EXPECT_FALSE(PaintFormula(u"Y"_s, text, 13).isNull()) << text.toStdString();
+    }
+    // Far deeper than any model: what is too deep is kept as text.
+    EXPECT_FALSE(PaintFormula(u"Y"_s, u"("_s.repeated(20000) + u"a"_s + u")"_s.repeated(20000), 2).isNull());
+    EXPECT_FALSE(PaintFormula(u"Y"_s, u"a+"_s.repeated(20000) + u"a"_s, 2).isNull());
+}
+
 TEST(TypesetterPicture, SizeAndFractionsMakeItLarger)
 {
     const QImage small = PaintFormula(u"Y"_s, u"a+b"_s, 7);

@@ -131,6 +131,10 @@ public:
     {
         if (lo >= hi)
             return {};
+        // Nesting beyond any real model is shown as text, so the stack stays bounded.
+        if (Depth >= MaxDepth)
+            return {TExprKind::Plain, TextOf(lo, hi), {}};
+        const TDepthGuard guard(Depth);
         if (IsOperatorToken(lo, u'+'))
             return Unary(u'+', Sum(lo + 1, hi));
         // A leading sign is not a split point.
@@ -144,7 +148,24 @@ public:
     }
 
 private:
+    static constexpr int MaxDepth = 200;
+
+    struct TDepthGuard {
+        explicit TDepthGuard(int& depth) : Depth(depth) { ++Depth; }
+        ~TDepthGuard() { --Depth; }
+        int& Depth;
+    };
+
     std::vector<TToken> Tokens;
+    mutable int Depth = 0;
+
+    QString TextOf(int lo, int hi) const
+    {
+        QString text;
+        for (int k = lo; k < hi; ++k)
+            text += Tokens[k].Text;
+        return text;
+    }
 
     bool IsOperatorToken(int k, QChar op) const
     {
