@@ -4,7 +4,9 @@
 #include "ui/dialogs/TCalibM.h"
 
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QTableWidget>
+#include <QTest>
 
 namespace {
 
@@ -49,6 +51,27 @@ TEST_F(CalibrationDialog, MatrixRoundTrip)
     Dialog.SetMatrix(data);
     EXPECT_EQ(Grid()->columnCount(), 3);
     EXPECT_EQ(Dialog.ReadMatrix(2, 3), data);
+}
+
+TEST_F(CalibrationDialog, EnterInACellKeepsWhatWasTyped)
+{
+    Dialog.SetDimensions(1, 2);
+    Dialog.SetMatrix({{1, 2}, {1, 2}});
+    bool typed = false;
+    WhenModal([this, &typed] {
+        Grid()->setCurrentCell(1, 1);
+        Grid()->editItem(Grid()->item(1, 1));
+        if (auto* editor = Grid()->findChild<QLineEdit*>()) {
+            editor->setText(QStringLiteral("2,5"));
+            QTest::keyClick(editor, Qt::Key_Return);
+            typed = true;
+        }
+        if (Dialog.isVisible())
+            Dialog.accept();
+    });
+    Dialog.Edit();
+    ASSERT_TRUE(typed);
+    EXPECT_EQ(Dialog.ReadMatrix(1, 2), (TMatDouble{{1, 2}, {1, 2.5}}));
 }
 
 struct BadCellCase {
