@@ -27,7 +27,7 @@ QToolButton* Key(TFormula& editor, const QString& caption)
 }
 
 class EditorTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { FormulaZoom = 13; }
     void Open(const QString& formula, const QStringList& inputs = {u"x1"_s, u"x2"_s, u"Y"_s})
     {

@@ -68,14 +68,9 @@ TEST(TypesetterStructure, GroupsAsTheCalculationDoes)
 TEST(TypesetterStructure, KeepsWhatItCannotReadAsText)
 {
     const std::pair<QString, QString> cases[] = {
-        {u""_s, u"_"_s},
-        {u"(a+b"_s, u"(<'(' a>+b)"_s},
-        {u"a*b)+c"_s, u"((a*<b ')'>)+c)"_s},
-        {u"2a"_s, u"<2 a>"_s},
-        {u"(a)b"_s, u"<{a} b>"_s},
-        {u"a*-b"_s, u"((a*_)-b)"_s},
-        {u"x+"_s, u"(x+_)"_s},
-        {u"sin x"_s, u"sin x"_s},
+        {u""_s, u"_"_s},       {u"(a+b"_s, u"(<'(' a>+b)"_s}, {u"a*b)+c"_s, u"((a*<b ')'>)+c)"_s},
+        {u"2a"_s, u"<2 a>"_s}, {u"(a)b"_s, u"<{a} b>"_s},     {u"a*-b"_s, u"((a*_)-b)"_s},
+        {u"x+"_s, u"(x+_)"_s}, {u"sin x"_s, u"sin x"_s},
     };
     for (const auto& [text, shape] : cases)
         EXPECT_EQ(Shape(ParseFormulaForTypesetting(text)), shape) << text.toStdString();
@@ -83,8 +78,12 @@ TEST(TypesetterStructure, KeepsWhatItCannotReadAsText)
 
 TEST(TypesetterPicture, PaintsAnyTextWithAMargin)
 {
-    const QString texts[] = {u""_s, u" "_s, u"((("_s, u")))"_s, u"^^^"_s, u"/"_s, u"sqrt()"_s,
-                             u"a/(b/(c/(d/e)))"_s, u"x^y^z^w"_s, u"ё + Ж_1 * R12"_s, u"1,2,3..e+"_s};
+    const QString texts[] = {u""_s,         u" "_s,
+                             u"((("_s,      u")))"_s,
+                             u"^^^"_s,      u"/"_s,
+                             u"sqrt()"_s,   u"a/(b/(c/(d/e)))"_s,
+                             u"x^y^z^w"_s,  u"ё + Ж_1 * R12"_s,
+                             u"1,2,3..e+"_s};
     for (const QString& text : texts) {
         const QImage picture = PaintFormula(u"Y"_s, text, 13);
         EXPECT_FALSE(picture.isNull()) << text.toStdString();

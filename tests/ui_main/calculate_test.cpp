@@ -64,8 +64,7 @@ TEST_P(CalculateTest, FillsTheBudgetAndTheResults)
     EXPECT_TRUE(grid.isVisibleTo(&form));
     EXPECT_EQ(Titles(grid), language.Titles);
     ASSERT_EQ(grid.rowCount(), 3); // two inputs and the output
-    const QStringList rowA{u"a"_s,      u"10 V"_s, u"0.1 V"_s, language.Uniform,
-                           language.Infinity, u"1"_s,    u"0.1"_s};
+    const QStringList rowA{u"a"_s, u"10 V"_s, u"0.1 V"_s, language.Uniform, language.Infinity, u"1"_s, u"0.1"_s};
     for (int column = 0; column < 7; ++column)
         EXPECT_EQ(Cell(grid, 0, column), rowA[column]) << column;
     EXPECT_EQ(Cell(grid, 2, 0), u"Y"_s);
@@ -92,20 +91,20 @@ TEST_P(CalculateTest, FillsTheBudgetAndTheResults)
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, CalculateTest,
-    ::testing::Values(
-        LanguageCase{true,
-                     {u"Змінна"_s, u"Приписане значення"_s, u"Станд. невизначеність"_s, u"Розподіл імовір."_s,
-                      u"Ст. свободи"_s, u"Коеф. чутливості"_s, u"Вклад в невизначеність"_s},
-                     u"Рівномірний"_s,
-                     u"Безмежність"_s,
-                     u"Відносна стандартна невизначеність"_s},
-        LanguageCase{false,
-                     {u"Переменная"_s, u"Приписанное значение"_s, u"Станд. неопределенность"_s,
-                      u"Распределение вероятности."_s, u"Ст. свободы"_s, u"Коэфф. чувствительности"_s,
-                      u"Вклад в неопределенность"_s},
-                     u"Равномерное"_s,
-                     u"Бесконечность"_s,
-                     u"Относительная стандартная неопределенность"_s}));
+    ::testing::Values(LanguageCase{true,
+                                   {u"Змінна"_s, u"Приписане значення"_s, u"Станд. невизначеність"_s,
+                                    u"Розподіл імовір."_s, u"Ст. свободи"_s, u"Коеф. чутливості"_s,
+                                    u"Вклад в невизначеність"_s},
+                                   u"Рівномірний"_s,
+                                   u"Безмежність"_s,
+                                   u"Відносна стандартна невизначеність"_s},
+                      LanguageCase{false,
+                                   {u"Переменная"_s, u"Приписанное значение"_s, u"Станд. неопределенность"_s,
+                                    u"Распределение вероятности."_s, u"Ст. свободы"_s, u"Коэфф. чувствительности"_s,
+                                    u"Вклад в неопределенность"_s},
+                                   u"Равномерное"_s,
+                                   u"Бесконечность"_s,
+                                   u"Относительная стандартная неопределенность"_s}));
 
 class CalculateFailureTest : public UiFixture {};
 
@@ -208,10 +207,14 @@ TEST_F(CalculateFailureTest, LevelFieldIsCheckedOnLeaving)
 TEST(CoverageMethodText, BothLanguagesMapToTheCodes)
 {
     const std::pair<QString, uint8_t> cases[] = {
-        {u"Нормальний"_s, MethodNormal},         {u"Нормальное"_s, MethodNormal},
-        {u"Рівномірний"_s, MethodUniform},       {u"Равномерное"_s, MethodUniform},
-        {u"Розподіл Стюдента"_s, MethodStudent}, {u"Розподіл Ст'юдента"_s, MethodStudent},
-        {u"Распределение Стюдента"_s, MethodStudent}, {u"Не заданий(автоматичний)"_s, MethodAutomatic},
+        {u"Нормальний"_s, MethodNormal},
+        {u"Нормальное"_s, MethodNormal},
+        {u"Рівномірний"_s, MethodUniform},
+        {u"Равномерное"_s, MethodUniform},
+        {u"Розподіл Стюдента"_s, MethodStudent},
+        {u"Розподіл Ст'юдента"_s, MethodStudent},
+        {u"Распределение Стюдента"_s, MethodStudent},
+        {u"Не заданий(автоматичний)"_s, MethodAutomatic},
     };
     for (const auto& [text, code] : cases)
         EXPECT_EQ(CoverageMethodFromText(text), code) << text.toStdString();

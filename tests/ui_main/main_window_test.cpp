@@ -11,12 +11,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QToolButton>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -72,11 +72,16 @@ TEST_F(MainWindowTest, StartsWithOneEmptyMainEvaluationOnTheModelTab)
         EXPECT_EQ(form.PageControl1->tabText(k), tabs[k]);
 
     const std::pair<QAction*, QKeySequence> shortcuts[] = {
-        {form.Calculate, QKeySequence(Qt::Key_F5)},          {form.Pareto, QKeySequence(Qt::Key_F6)},
-        {form.ShowReport, QKeySequence(Qt::CTRL | Qt::Key_P)}, {form.Options, QKeySequence(Qt::CTRL | Qt::Key_T)},
-        {form.New, QKeySequence(Qt::CTRL | Qt::Key_N)},       {form.Open, QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {form.Save, QKeySequence(Qt::CTRL | Qt::Key_S)},      {form.AddNewUNC, QKeySequence(Qt::Key_F2)},
-        {form.MakeChanges, QKeySequence(Qt::Key_F3)},         {form.DeleteUnc, QKeySequence(Qt::Key_F4)},
+        {form.Calculate, QKeySequence(Qt::Key_F5)},
+        {form.Pareto, QKeySequence(Qt::Key_F6)},
+        {form.ShowReport, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {form.Options, QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {form.New, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {form.Open, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {form.Save, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {form.AddNewUNC, QKeySequence(Qt::Key_F2)},
+        {form.MakeChanges, QKeySequence(Qt::Key_F3)},
+        {form.DeleteUnc, QKeySequence(Qt::Key_F4)},
     };
     for (const auto& [action, keys] : shortcuts)
         EXPECT_EQ(action->shortcut(), keys) << action->objectName().toStdString();

@@ -10,8 +10,8 @@
 #include "ui/formula/TFormula.h"
 
 #include <QStringList>
-#include <cmath>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 // Readable failures.
@@ -21,7 +21,7 @@ inline void PrintTo(const QString& text, std::ostream* out)
 }
 
 class UiFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(Folder.isValid());

@@ -230,8 +230,7 @@ QWidget* TFormula::CreateKeypad()
     return keypad;
 }
 
-void TFormula::SetModel(const QString& name, const QString& formula, const QString& unit,
-                        const QStringList& inputNames)
+void TFormula::SetModel(const QString& name, const QString& formula, const QString& unit, const QStringList& inputNames)
 {
     InputNames = inputNames;
     VarEdit->setText(name);

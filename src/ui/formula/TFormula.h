@@ -21,7 +21,7 @@ extern int FormulaZoom;
 
 class TFormula : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TFormula(QWidget* parent);
 
     // What the caller hands over before opening: the texts and the names of the inputs.
@@ -54,12 +54,12 @@ public:
 
     void setVisible(bool visible) override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QWidget* CreateKeypad();
     QToolButton* KeypadButton(const QString& caption, const QString& hint);
     void FillVar();

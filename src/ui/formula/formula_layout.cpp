@@ -31,7 +31,7 @@ double LineWidth(const TFormulaStyle& style)
 }
 
 class TTextBox : public TFormulaBox {
-public:
+  public:
     TTextBox(QString text, const TFormulaStyle& style, bool italic) : Text(std::move(text)), Style(style)
     {
         Style.Font.setItalic(italic);
@@ -50,19 +50,19 @@ public:
         painter.drawText(origin, Text);
     }
 
-private:
+  private:
     QString Text;
     TFormulaStyle Style;
 };
 
 class TSpaceBox : public TFormulaBox {
-public:
+  public:
     explicit TSpaceBox(double width) { Width = width; }
     void Paint(QPainter&, QPointF) const override {}
 };
 
 class TRowBox : public TFormulaBox {
-public:
+  public:
     explicit TRowBox(std::vector<TFormulaBoxPtr> boxes) : Boxes(std::move(boxes))
     {
         for (const TFormulaBoxPtr& box : Boxes) {
@@ -79,12 +79,12 @@ public:
         }
     }
 
-private:
+  private:
     std::vector<TFormulaBoxPtr> Boxes;
 };
 
 class TFractionBox : public TFormulaBox {
-public:
+  public:
     TFractionBox(TFormulaBoxPtr numerator, TFormulaBoxPtr denominator, const TFormulaStyle& style)
         : Numerator(std::move(numerator)), Denominator(std::move(denominator)), Color(style.Color),
           Line(LineWidth(style))
@@ -102,13 +102,13 @@ public:
         const double bar = origin.y() - Axis;
         painter.setPen(QPen(Color, Line));
         painter.drawLine(QPointF(origin.x() + Pad / 2, bar), QPointF(origin.x() + Width - Pad / 2, bar));
-        Numerator->Paint(painter, {origin.x() + (Width - Numerator->Width) / 2,
-                                   bar - Line / 2 - Gap - Numerator->Descent});
-        Denominator->Paint(painter, {origin.x() + (Width - Denominator->Width) / 2,
-                                     bar + Line / 2 + Gap + Denominator->Ascent});
+        Numerator->Paint(painter,
+                         {origin.x() + (Width - Numerator->Width) / 2, bar - Line / 2 - Gap - Numerator->Descent});
+        Denominator->Paint(painter,
+                           {origin.x() + (Width - Denominator->Width) / 2, bar + Line / 2 + Gap + Denominator->Ascent});
     }
 
-private:
+  private:
     TFormulaBoxPtr Numerator;
     TFormulaBoxPtr Denominator;
     QColor Color;
@@ -120,7 +120,7 @@ private:
 
 // A base with a raised exponent and/or a lowered index.
 class TScriptBox : public TFormulaBox {
-public:
+  public:
     TScriptBox(TFormulaBoxPtr base, TFormulaBoxPtr superscript, TFormulaBoxPtr subscript, const TFormulaStyle& style)
         : Base(std::move(base)), Super(std::move(superscript)), Sub(std::move(subscript))
     {
@@ -153,7 +153,7 @@ public:
             Sub->Paint(painter, {x, origin.y() + Drop});
     }
 
-private:
+  private:
     TFormulaBoxPtr Base;
     TFormulaBoxPtr Super;
     TFormulaBoxPtr Sub;
@@ -163,7 +163,7 @@ private:
 
 // Brackets stretched to the height of what they enclose.
 class TFenceBox : public TFormulaBox {
-public:
+  public:
     TFenceBox(TFormulaBoxPtr content, QString opening, QString closing, const TFormulaStyle& style)
         : Content(std::move(content)), Opening(std::move(opening)), Closing(std::move(closing)), Style(style)
     {
@@ -183,7 +183,7 @@ public:
         PaintGlyph(painter, Closing, origin.x() + OpeningWidth + Content->Width, origin.y());
     }
 
-private:
+  private:
     void PaintGlyph(QPainter& painter, const QString& glyph, double x, double baseline) const
     {
         painter.save();
@@ -205,7 +205,7 @@ private:
 };
 
 class TRadicalBox : public TFormulaBox {
-public:
+  public:
     TRadicalBox(TFormulaBoxPtr content, const TFormulaStyle& style)
         : Content(std::move(content)), Color(style.Color), Line(LineWidth(style))
     {
@@ -236,7 +236,7 @@ public:
         Content->Paint(painter, {x + Sign + Gap, origin.y()});
     }
 
-private:
+  private:
     TFormulaBoxPtr Content;
     QColor Color;
     double Line;
@@ -377,8 +377,7 @@ TFormulaBoxPtr LayoutExpression(const TFormulaExpr& e, const TFormulaStyle& styl
             return std::make_unique<TRadicalBox>(LayoutExpression(e.Items[0], style), style);
         return Pair(LayoutText(e.Text, style), Fenced(LayoutExpression(e.Items[0], style), style));
     case TExprKind::Group:
-        return std::make_unique<TFenceBox>(LayoutExpression(e.Items[0], style), e.Text.left(1), e.Text.mid(1),
-                                           style);
+        return std::make_unique<TFenceBox>(LayoutExpression(e.Items[0], style), e.Text.left(1), e.Text.mid(1), style);
     case TExprKind::Unary: {
         TFormulaBoxPtr operand = LayoutExpression(e.Items[0], style);
         if (IsAdditiveNode(e.Items[0]))

@@ -12,7 +12,7 @@
 class QPainter;
 
 class TFormulaBox {
-public:
+  public:
     virtual ~TFormulaBox() = default;
     // origin: the left end of the baseline.
     virtual void Paint(QPainter& painter, QPointF origin) const = 0;

@@ -124,7 +124,7 @@ std::vector<TToken> Tokenize(const QString& s)
 }
 
 class TParser {
-public:
+  public:
     explicit TParser(std::vector<TToken> tokens) : Tokens(std::move(tokens)) {}
 
     TFormulaExpr Sum(int lo, int hi) const
@@ -147,7 +147,7 @@ public:
         return Product(lo, hi);
     }
 
-private:
+  private:
     static constexpr int MaxDepth = 200;
 
     struct TDepthGuard {

@@ -343,8 +343,7 @@ void TMainForm::EditModel(int selectionStart, int selectionLength)
     QStringList inputNames;
     for (const InputView& input : InputsInOrder(ShownEvaluation()))
         inputNames << ToQt(input.Name());
-    editor.SetModel(TabSheet1->Edit3->text(), TabSheet1->Edit4->text(), TabSheet1->LabeledEdit13->text(),
-                    inputNames);
+    editor.SetModel(TabSheet1->Edit3->text(), TabSheet1->Edit4->text(), TabSheet1->LabeledEdit13->text(), inputNames);
     editor.EditFormula->setSelection(selectionStart, selectionLength);
     const int result = RunFormulaEditor(editor);
     // Back to the main window, so that its shortcuts (F5) work at once even without a window manager.

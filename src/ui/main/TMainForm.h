@@ -25,7 +25,7 @@ class TfmOptions;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -100,14 +100,14 @@ public:
     // Created on first use, kept for the whole run.
     TFormula& FormulaEditor();
 
-signals:
+  signals:
     // Another evaluation is shown (switch, New, a loaded tree): the inputs and correlation tabs
     // reset their fields and rebuild their name lists from ShownEvaluation().
     void EvaluationShown();
     // A calculation of ShownEvaluation() succeeded and TotalContribution is set (the Pareto chart).
     void EvaluationCalculated();
 
-private:
+  private:
     void CreateActions();
     void CreateMenus();
     QWidget* CreateCorrelationTab();

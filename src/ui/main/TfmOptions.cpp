@@ -27,8 +27,9 @@ constexpr int MaxDigits = 18;
 void Write(const std::string& key, int value)
 {
     if (!WriteSettingInt(Section, key, value))
-        throw std::runtime_error(ToStd(Tr2("Не вдалося записати файл налаштувань ", "Не удалось записать файл настроек ")) +
-                                 SettingsFilePath());
+        throw std::runtime_error(
+            ToStd(Tr2("Не вдалося записати файл налаштувань ", "Не удалось записать файл настроек ")) +
+            SettingsFilePath());
 }
 
 // The digit count of a field; false when the text is not a whole number.

@@ -9,7 +9,7 @@ class TLabeledEdit;
 
 class TfmOptions : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TfmOptions(QWidget* parent);
 
     // Shows the stored form: the ordinary one with its decimals, or the exponential one with its digits.
@@ -25,9 +25,9 @@ public:
     QPushButton* Button1;
     QPushButton* Button2;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void SelectForm(bool exponential);
 };

@@ -7,11 +7,11 @@
 #include "ui/main/labeled_edit.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QEvent>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -211,7 +211,8 @@ void TBudgetTab::FitTitleHeight()
         if (!title)
             continue;
         const QRect room(0, 0, std::max(10, header->sectionSize(column) - 8), 1000);
-        height = std::max(height, metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, title->text()).height());
+        height =
+            std::max(height, metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, title->text()).height());
     }
     header->setFixedHeight(height + 8);
 }

@@ -16,7 +16,7 @@ uint8_t CoverageMethodFromText(const QString& text);
 
 class TBudgetTab : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TBudgetTab(QWidget* parent);
 
     // "0.9545" and the automatic method.
@@ -53,10 +53,10 @@ public:
     TLabeledEdit* LabeledEdit17;
     TLabeledEdit* LabeledEdit18;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void FillTable(const TOrmetaCalc& calc);
     void FitColumns();
     // The title row high enough for its wrapped titles.

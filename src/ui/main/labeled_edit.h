@@ -7,18 +7,18 @@ class QLabel;
 
 class TLabeledEdit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     TLabeledEdit(const QString& objectName, const QString& caption, QWidget* parent);
 
     QLabel* EditLabel() const { return Label; }
     void setVisible(bool visible) override;
 
-signals:
+  signals:
     void Exited();
 
-protected:
+  protected:
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     QLabel* Label;
 };

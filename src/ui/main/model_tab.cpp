@@ -35,9 +35,9 @@ TModelTab::TModelTab(QWidget* parent) : QWidget(parent)
 {
     auto* texts = new QGroupBox(tr("Текстовий опис"), this);
     Memo1 = Memo(u"Memo1"_s, tr("У дане поле вводиться опис вимірювання та оцінювання невизначеності"), texts);
-    Memo3 = Memo(u"Memo3"_s,
-                 tr("У дане поле вводиться текстовий опис математичної моделі вимірювання, которкий опис змінних"),
-                 texts);
+    Memo3 =
+        Memo(u"Memo3"_s,
+             tr("У дане поле вводиться текстовий опис математичної моделі вимірювання, которкий опис змінних"), texts);
     auto* textsLayout = new QVBoxLayout(texts);
     textsLayout->addWidget(new QLabel(tr("Опис оцінювання:"), texts));
     textsLayout->addWidget(Memo1);

@@ -13,7 +13,7 @@ class TLabeledEdit;
 
 class TModelTab : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TModelTab(QWidget* parent);
 
     // Typesets Edit3 = Edit4 at the largest size from 13 down to 2 that fits 752 x 120 pixels.
@@ -34,13 +34,13 @@ public:
     QImage Picture;
     int PictureSize = 0;
 
-signals:
+  signals:
     // A click on the picture or on "Редагувати".
     void EditRequested();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void ShowPicture();
 };
