@@ -1,6 +1,7 @@
 // The two report templates delivered beside the program: they load, hold every object the program
 // addresses by name, and lay out with data in both languages.
 #include "reports/engine/report.h"
+#include "reports/report_binding.h"
 #include "reports/feeds/report_feeds.h"
 #include "reports/feeds/report_texts.h"
 #include "report_test_support.h"
@@ -41,6 +42,13 @@ std::unique_ptr<TOrmetaCalc> SampleEvaluation()
     return calc;
 }
 
+TSummaryTexts Summary()
+{
+    TSummaryTexts summary;
+    summary.ConfidenceLevel = "0.95";
+    return summary;
+}
+
 // The names the feeds, the summary fields and the report command address.
 std::vector<std::string> AddressedFields(const TOrmetaCalc& calc)
 {
@@ -52,9 +60,9 @@ std::vector<std::string> AddressedFields(const TOrmetaCalc& calc)
                                         ObservationRowFields(*calc.TypeA[0], 0),
                                         MeasurementRowFields(*calc.TypeG[0], 0),
                                         BudgetRowFields(calc, 0, context),
-                                        RussianReportTexts()};
-    std::vector<std::string> names = {"Memo7",  "Memo9",   "Memo51",  "Memo52", "Memo54", "Memo57",
-                                      "Memo159", "Memo160", "Memo67", "Memo68", "Memo95"};
+                                        RussianReportTexts(),
+                                        SummaryFields(Summary(), 0)};
+    std::vector<std::string> names;
     for (const auto& fields : written)
         for (const auto& [field, text] : fields)
             names.push_back(field);
@@ -86,95 +94,113 @@ TEST(ReportTemplates, HoldEveryObjectTheProgramAddresses)
     EXPECT_FALSE(nested.FindPage(u"Page8"_s)->Visible);
 }
 
-// Drives the data sets of a loaded template over calc the way the report command does; calc and report
-// outlive the preparation.
-void FeedReport(TReport& report, const TOrmetaCalc& calc)
+TReportSources Sources(const TOrmetaCalc& calc)
 {
-    const TFeedContext context{calc.OutputUnit, 1};
-    auto cards = [&report](const char* name, size_t count, std::function<TFieldTexts(int)> fields) {
-        auto feed = [&report, count, fields](int recNo) {
-            if (static_cast<size_t>(recNo) < count)
-                for (const auto& [field, text] : fields(recNo))
-                    report.FindText(ToQt(field))->SetText(ToQt(text));
-        };
-        report.SetDataSet(QLatin1StringView(name),
-                          {feed, feed, [count](int recNo) { return static_cast<size_t>(recNo) >= count; }});
-    };
-    auto detail = std::make_shared<size_t>(0); // the card whose rows are printed
-    const TOrmetaCalc* c = &calc;
-    cards("frUserDataset3", c->TypeA.size(), [=](int r) {
-        *detail = static_cast<size_t>(r);
-        return TypeACardFields(*c->TypeA[*detail], context);
-    });
-    cards("frUserDataset4", 3, [=](int r) { return ObservationRowFields(*c->TypeA[*detail], r); });
-    cards("frUserDataset8", c->TypeG.size(), [=](int r) {
-        *detail = static_cast<size_t>(r);
-        return CalibrationCardFields(*c->TypeG[*detail], context);
-    });
-    cards("frUserDataset9", 2, [=](int r) { return MeasurementRowFields(*c->TypeG[*detail], r); });
-    cards("frUserDataset1", c->TypeB.size(), [=](int r) { return TypeBCardFields(*c->TypeB[static_cast<size_t>(r)], context); });
-    cards("frUserDataset6", c->Nested.size(),
-          [=](int r) { return NestedCardFields(*c->Nested[static_cast<size_t>(r)], context); });
-    cards("frUserDataset2", 4, [=](int r) { return BudgetRowFields(*c, r, context); });
-    report.SetVariableValue([](const QString& name) -> std::optional<QString> {
-        const auto value = ReportVariableValue(ToStd(name));
-        return value ? std::optional<QString>(ToQt(*value)) : std::nullopt;
-    });
-    report.SetBeforePrint([](TReportObject& object) {
-        if (object.Kind == TObjectKind::CrossTab) {
-            auto& grid = static_cast<TReportCrossTab&>(object);
-            grid.Clear();
-            for (int r = 0; r < 3; ++r)
-                for (int c = 0; c < 3; ++c)
-                    grid.SetCell(r, c, r == c ? u"1"_s : u"0"_s);
-        }
-    });
-    report.FindText(u"Memo67"_s)->SetText(u"12.3456 +/- 0.0123"_s);
-    report.FindText(u"Memo68"_s)->SetText(u"( k=2, p=0.95)"_s);
+    TReportSources sources;
+    sources.Calc = &calc;
+    sources.TotalContribution = 1;
+    sources.Summary = {"Опис [не вираз]", "Модель", "y", "12.3456  мг", "0.0061", "2", "0.0123", "0.05%", "0.1%",
+                       "0.9545", "нормальний розподіл", std::string("17")};
+    sources.FormulaText = "m*2+t";
+    sources.NoNestedDetail = false;
     QImage chart(800, 500, QImage::Format_RGB32);
     chart.fill(Qt::white);
-    report.FindPicture(u"Picture1"_s)->Image = chart;
+    sources.Pareto = chart;
+    sources.Correlation = {{u"1"_s, u"0"_s}, {u"0"_s, u"1"_s}};
+    sources.CalibrationGrid = [](const TOrmetaTypeG& input) {
+        return TTextGrid{{ToQt(input.Name), u"0.5"_s}, {u"1"_s, u"0.51"_s}};
+    };
+    return sources;
+}
+
+int CountOf(const QStringList& texts, const QString& text)
+{
+    return static_cast<int>(texts.count(text));
 }
 
 TEST(ReportTemplates, LayOutTheWholeReportWithANestedPartAppended)
 {
     const auto calc = SampleEvaluation();
+    const TReportSources sources = Sources(*calc);
     for (bool ukrainian : {true, false}) {
         SCOPED_TRACE(ukrainian);
         IsUkrainian = ukrainian;
         MessageRecorder recorder;
         TReport report;
         ASSERT_TRUE(report.LoadFromFile(TemplatePath("data_report1.fr3")));
-        FeedReport(report, *calc);
+        BindEvaluationReport(report, sources);
+        SetReportPages(report, *calc, true, true);
         if (!ukrainian)
-            for (const auto& [field, text] : RussianReportTexts())
-                report.FindText(ToQt(field))->SetText(ToQt(text));
+            TranslateReportTexts(report);
         ASSERT_TRUE(report.Prepare()) << recorder.Messages.join(u'\n').toStdString();
         const size_t ownSheets = report.PreparedPages().size();
         EXPECT_GE(ownSheets, 8u); // each template page starts a sheet
 
         ASSERT_TRUE(report.LoadFromFile(TemplatePath("data_report2.fr3")));
-        FeedReport(report, *calc);
+        BindEvaluationReport(report, sources);
+        SetReportPages(report, *calc, true, false);
         ASSERT_TRUE(report.Prepare(true)) << recorder.Messages.join(u'\n').toStdString();
         EXPECT_GE(report.PreparedPages().size(), ownSheets + 7); // no Pareto page in the nested part
 
         const QStringList texts = AllTexts(report.PreparedPages());
         EXPECT_TRUE(texts.contains(ukrainian ? u"Бюджет невизначеності"_s : u"Бюджет неопределенности"_s));
         EXPECT_TRUE(texts.contains(u"Сторінка: 1 із %1"_s.arg(report.PreparedPages().size())));
+        EXPECT_TRUE(texts.contains(u"Опис [не вираз]"_s)); // written texts are printed literally
+        EXPECT_TRUE(texts.contains(ukrainian ? u"Де k - нормальний розподіл із рівнем довіри 95.45 %.\n"
+                                               u"Степені свободи результату: 17"_s
+                                             : u"Где k - нормальний розподіл с уровнем доверия 95.45 %.\n"
+                                               u"Степени свободы результата: 17"_s));
+        EXPECT_EQ(CountOf(texts, u"c"_s), 2 * 3); // card, budget, calibration grid: twice
         EXPECT_FALSE(texts.join(u' ').contains(u"[Aut]"_s));
         // Memo68 stands under Memo67.
         for (const auto& sheet : report.PreparedPages()) {
             const TPreparedText* value = nullptr;
             for (const auto& text : sheet.Texts) {
-                if (text.Text == u"12.3456 +/- 0.0123"_s)
+                if (text.Text == u"0.0000 +/- 0.0123"_s || text.Text.endsWith(u" +/- 0.0123"_s))
                     value = &text;
-                if (value && text.Text == u"( k=2, p=0.95)"_s) {
+                if (value && text.Text == u"( k=2, p=0.9545)"_s) {
                     EXPECT_DOUBLE_EQ(text.Rect.left(), value->Rect.left());
                 }
             }
         }
     }
     IsUkrainian = true;
+}
+
+TEST(ReportTemplates, OptionsAndTheFormulaDecideWhichCardsArePrinted)
+{
+    auto calc = SampleEvaluation();
+    calc->TypeA.emplace_back(std::make_unique<TOrmetaTypeA>())->Name = "q";
+    struct Case {
+        const char* What;
+        bool NoNestedDetail;
+        std::string Formula;
+        bool Sources, Pareto;
+        int TypeACards, TypeBCards;
+        bool ParetoPage;
+    };
+    const std::vector<Case> cases = {
+        {"everything", false, "", true, true, 2, 1, true},
+        {"only the inputs named in the formula", true, "m*2+x10", true, true, 1, 0, true},
+        {"no cards, no Pareto chart", false, "", false, false, 0, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        TReportSources sources = Sources(*calc);
+        sources.NoNestedDetail = c.NoNestedDetail;
+        sources.FormulaText = c.Formula;
+        TReport report;
+        ASSERT_TRUE(report.LoadFromFile(TemplatePath("data_report1.fr3")));
+        BindEvaluationReport(report, sources);
+        SetReportPages(report, *calc, c.Sources, c.Pareto);
+        ASSERT_TRUE(report.Prepare());
+        const QStringList texts = AllTexts(report.PreparedPages());
+        EXPECT_EQ(CountOf(texts, u"Тип A"_s), c.TypeACards);
+        EXPECT_EQ(CountOf(texts, u"Тип B"_s), c.TypeBCards);
+        EXPECT_EQ(texts.contains(u"Діаграма Парето вкладів джерел(складових) невизначеності в сумарну невизначеність"_s),
+                  c.ParetoPage);
+        EXPECT_EQ(CountOf(texts, u"q"_s), c.TypeACards == 2 ? 2 : 1); // the budget lists every input
+    }
 }
 
 } // namespace

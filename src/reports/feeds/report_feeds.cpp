@@ -219,3 +219,23 @@ TFieldTexts BudgetRowFields(const TOrmetaCalc& calc, int recNo, const TFeedConte
             {"Memo65", ContributionText(input, context)},
             {"Memo66", PercentText(input, context)}};
 }
+
+TFieldTexts SummaryFields(const TSummaryTexts& texts, double value)
+{
+    const std::string percent = FormatForEditing(ParseNumber(texts.ConfidenceLevel) * 100);
+    std::string notes = Msg("Де k - ", "Где k - ") + texts.CoverageExplanation +
+                        Msg(" із рівнем довіри ", " с уровнем доверия ") + percent + " %.";
+    if (texts.ResultDof)
+        notes += "\n" + Msg("Степені свободи результату: ", "Степени свободы результата: ") + *texts.ResultDof;
+    return {{"Memo7", texts.Description},
+            {"Memo9", texts.ModelDescription},
+            {"Memo51", texts.OutputName},
+            {"Memo52", texts.ResultValue},
+            {"Memo54", texts.StdUncertainty},
+            {"Memo57", texts.CoverageFactor + " * " + texts.StdUncertainty + " = " + texts.ExpandedUncertainty},
+            {"Memo159", texts.RelativeStd},
+            {"Memo160", texts.RelativeExpanded},
+            {"Memo67", FormatNumber(value) + " +/- " + texts.ExpandedUncertainty},
+            {"Memo68", "( k=" + texts.CoverageFactor + ", p=" + texts.ConfidenceLevel + ")"},
+            {"Memo95", notes}};
+}

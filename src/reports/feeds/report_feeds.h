@@ -4,6 +4,7 @@
 // Texts are in the language of the moment.
 #include "model/input_order.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,3 +42,23 @@ TFieldTexts MeasurementRowFields(const TOrmetaTypeG& input, int recNo);
 
 // Row recNo of the budget: input recNo of calc in input order; nothing past the last input.
 TFieldTexts BudgetRowFields(const TOrmetaCalc& calc, int recNo, const TFeedContext& context);
+
+// The texts of the budget tab as the user sees them, copied into the fields filled once per report.
+struct TSummaryTexts {
+    std::string Description;        // evaluation description
+    std::string ModelDescription;   // description of the model
+    std::string OutputName;
+    std::string ResultValue;        // the budget's result row: assigned value
+    std::string StdUncertainty;
+    std::string CoverageFactor;
+    std::string ExpandedUncertainty;
+    std::string RelativeStd;
+    std::string RelativeExpanded;
+    std::string ConfidenceLevel;     // as typed, e.g. "0.9545"
+    std::string CoverageExplanation; // how k was obtained
+    std::optional<std::string> ResultDof; // shown only when the budget shows it
+};
+
+// Memo7 … Memo95 for the evaluation whose value is value. The confidence level is read with
+// ParseNumber (EConvertError when it is not a number).
+TFieldTexts SummaryFields(const TSummaryTexts& texts, double value);
