@@ -18,6 +18,7 @@
 #include "ui/main/model_tab.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -374,6 +375,12 @@ void TMainForm::ShowProgress(bool visible)
     ProgressBar1->setVisible(visible);
 }
 
+// The window does not answer the user while the engine works: only pending layout and painting run.
+void TMainForm::ShowNow()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void TMainForm::N12Click(TCalcMode mode)
 {
     const bool interactive = mode == TCalcMode::Interactive;
@@ -382,7 +389,7 @@ void TMainForm::N12Click(TCalcMode mode)
         ProgressBar1->setRange(0, 100);
         ProgressBar1->setValue(50);
         ShowProgress(true);
-        repaint();
+        ShowNow();
     }
     bool calculated = false;
     try {
@@ -401,7 +408,7 @@ void TMainForm::N12Click(TCalcMode mode)
     if (interactive) {
         if (calculated) {
             ProgressBar1->setValue(ProgressBar1->value() + 25);
-            repaint();
+            ShowNow();
         }
         ShowProgress(false);
     }

@@ -117,6 +117,7 @@ class TMainForm : public QMainWindow {
     void CalculateShown();
     void EditModel(int selectionStart, int selectionLength);
     void ShowProgress(bool visible);
+    void ShowNow();
 
     std::unique_ptr<TOrmetaCalc> MainEvaluation;
     TFormula* Formula = nullptr;
