@@ -42,17 +42,16 @@ void NormalEngine(benchmark::State& state)
 TOrmetaCalc TwentyInputs()
 {
     TOrmetaCalc calc;
-    calc.OutputName = "y";
     calc.CoverageMethod = MethodStudent;
     calc.ConfidenceLevel = Level;
     for (int i = 0; i < 20; ++i) {
         auto a = std::make_unique<TOrmetaTypeA>();
-        a->Name = "a" + std::to_string(i);
+        a->Name = std::string("a").append(std::to_string(i));
         a->Value = i;
         a->StdUncertainty = i == 0 ? 1 : 0.01;
         a->Count = i == 0 ? 2 : 1000;
         calc.TypeA.push_back(std::move(a));
-        calc.ModelFormula += (i == 0 ? "" : "+") + calc.TypeA.back()->Name;
+        calc.ModelFormula.append(i == 0 ? "" : "+").append(calc.TypeA.back()->Name);
     }
     calc.Correlation.assign(20, TArrDouble(20, 0));
     return calc;

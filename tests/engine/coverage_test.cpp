@@ -22,7 +22,6 @@ constexpr int32_t StaleDof = 77;
 TOrmetaCalc Evaluation(const std::string& formula, uint8_t method, double level = 0.9545)
 {
     TOrmetaCalc calc;
-    calc.OutputName = "y";
     calc.ModelFormula = formula;
     calc.CoverageMethod = method;
     calc.ConfidenceLevel = level;
