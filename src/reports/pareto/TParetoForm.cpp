@@ -80,6 +80,12 @@ TParetoForm::TParetoForm(QWidget* parent)
     connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+TParetoForm::~TParetoForm()
+{
+    // The chart goes with the window's children, after this object: it must not call back into it.
+    Chart()->disconnect(this);
+}
+
 QChart* TParetoForm::Chart() const
 {
     return Chart1->chart();

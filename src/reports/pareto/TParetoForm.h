@@ -24,6 +24,7 @@ class TParetoForm : public QDialog {
     Q_OBJECT
 public:
     explicit TParetoForm(QWidget* parent = nullptr);
+    ~TParetoForm() override;
 
     // Replaces the bars by those of calc (see ParetoBars).
     void FillParetoChart(const TOrmetaCalc& calc, double totalContribution);
