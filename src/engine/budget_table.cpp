@@ -75,10 +75,11 @@ std::string DistributionName(const InputView& input)
 
 std::optional<int32_t> InputDegreesOfFreedom(const InputView& input)
 {
-    auto given = [](int32_t dof) { return dof != 0 ? std::optional<int32_t>(dof) : std::nullopt; };
+    // Degrees of freedom of 0 or less stand for none given, as in the records and the files.
+    auto given = [](int32_t dof) { return dof > 0 ? std::optional<int32_t>(dof) : std::nullopt; };
     switch (input.Kind) {
     case InputKind::TypeA:
-        if (input.A->Dof != 0 || input.A->HasPriorSD)
+        if (input.A->Dof > 0 || input.A->HasPriorSD)
             return given(input.A->Dof);
         return input.A->Count - 1;
     case InputKind::TypeB:
@@ -86,7 +87,7 @@ std::optional<int32_t> InputDegreesOfFreedom(const InputView& input)
     case InputKind::Nested:
         return given(input.N->EffectiveDof);
     case InputKind::TypeG:
-        return input.G->Dof != 0 ? input.G->Dof : input.G->Count - 1;
+        return input.G->Dof > 0 ? input.G->Dof : input.G->Count - 1;
     }
     return std::nullopt;
 }
