@@ -9,6 +9,7 @@
 #include "ui/main/model_tab.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -162,6 +163,10 @@ TEST_F(MainWindowTest, SwitchAfterCalculationEmptiesTheBudget)
     EXPECT_TRUE(form.TabSheet3->LabeledEdit9->text().isEmpty());
     EXPECT_EQ(form.TabSheet3->StringGrid3->rowCount(), 1);
     EXPECT_EQ(form.TabSheet3->StringGrid3->item(0, 0), nullptr);
+    // Nothing of the main evaluation's results stays beside the nested one.
+    EXPECT_TRUE(form.TabSheet3->LabeledEdit17->text().isEmpty());
+    EXPECT_TRUE(form.TabSheet3->LabeledEdit18->text().isEmpty());
+    EXPECT_TRUE(form.TabSheet3->Label12->text().isEmpty());
 }
 
 TEST_F(MainWindowTest, SwitchWithABadLevelKeepsTheEvaluationShown)

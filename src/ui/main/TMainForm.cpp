@@ -143,6 +143,9 @@ void TMainForm::CreateActions()
         action->setEnabled(false);
         addAction(action);
     }
+    // The file commands enable these when they take them over.
+    for (QAction* action : {Open, Save, SaveAs})
+        action->setEnabled(false);
 
     for (QAction* language : {N15, N16})
         language->setCheckable(true);

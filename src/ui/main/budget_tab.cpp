@@ -134,6 +134,11 @@ void TBudgetTab::ClearResults()
     LabeledEdit11->clear();
     LabeledEdit15->clear();
     LabeledEdit9->clear();
+    // No result of the evaluation calculated before may stay beside another one.
+    LabeledEdit15->hide();
+    LabeledEdit17->clear();
+    LabeledEdit18->clear();
+    Label12->clear();
     StringGrid3->clearContents();
     StringGrid3->setRowCount(1);
 }
@@ -142,8 +147,6 @@ void TBudgetTab::ResetForNew()
 {
     ResetEntries();
     ClearResults();
-    LabeledEdit15->hide();
-    Label12->clear();
     StringGrid3->hide();
 }
 

@@ -21,11 +21,11 @@ class TBudgetTab : public QWidget {
 
     // "0.9545" and the automatic method.
     void ResetEntries();
-    // Empties the standard and expanded uncertainty, the degrees of freedom and the coverage factor,
-    // and the budget table down to its title row and one empty row.
+    // Empties every result field (standard, expanded and relative uncertainties, coverage factor and
+    // its explanation, degrees of freedom, which is hidden) and the budget table down to its title
+    // row and one empty row.
     void ClearResults();
-    // The state of a new evaluation: entries reset, results cleared, the table and the degrees of
-    // freedom hidden, no explanation.
+    // The state of a new evaluation: entries reset, results cleared, the table hidden.
     void ResetForNew();
     // The table frame: visible, titles of the current language, one row per input and the output row.
     void ShowTableFrame(int inputCount);
