@@ -165,6 +165,32 @@ TEST(ReportLayout, DataBandsBreakOntoNewSheetsUnderTheirPageHeader)
     }
 }
 
+TEST(ReportLayout, HeaderIsNotLeftAloneAtTheFootOfASheet)
+{
+    // 259.4 mm of room: after 240 mm there is room for the 10 mm header but not for it and its first row.
+    const QString page = PortraitPage(u"P"_s, uR"(
+        <data name="Filler" height="%1"/>
+        <data name="Rows" dataset="Rows" height="15">
+          <header name="Head" height="10"><text name="H" width="50" height="5">heading</text></header>
+          <text name="Row" width="50" height="5"/>
+        </data>)"_s);
+    struct Case {
+        int Filler;
+        size_t HeadingSheet;
+    };
+    for (const Case c : {Case{200, 0}, Case{240, 1}}) {
+        SCOPED_TRACE(c.Filler);
+        TReport report;
+        ASSERT_TRUE(report.LoadFromXml(ReportXml(page.arg(c.Filler)), u"t.fr3"_s));
+        const int rows = 1;
+        report.SetDataSet(u"Rows"_s, CountingDataSet(report, u"Row"_s, u"row"_s, rows));
+        ASSERT_TRUE(report.Prepare());
+        const auto& sheets = report.PreparedPages();
+        ASSERT_EQ(sheets.size(), c.HeadingSheet + 1);
+        EXPECT_EQ(SheetTexts(sheets[c.HeadingSheet]), QStringList({u"heading"_s, u"row 0"_s}));
+    }
+}
+
 TEST(ReportLayout, TextTallerThanASheetIsCutBetweenLines)
 {
     const QString page = PortraitPage(u"P"_s, uR"(
