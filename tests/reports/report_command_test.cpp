@@ -114,4 +114,32 @@ TEST_F(ReportCommand, NeedsItsTemplatesAndShowsTheChosenPages)
     }
 }
 
+TEST_F(ReportCommand, AppendsTheNestedEvaluationsInDetail)
+{
+    for (const char* name : {"data_report1.fr3", "data_report2.fr3"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ORMETA_BINARY_DIR "/src/") + QLatin1StringView(name), BesideProgram(name)));
+    auto nested = CreateCalc("", "N", "V");
+    nested->ModelFormula = "c";
+    AddTypeB(*nested, *CreateTypeB("V", "", "c", DistUniform, {2, 0.1, 0}, true, 0));
+    auto calc = CreateCalc("", "Y", "V");
+    calc->ModelFormula = "a+N";
+    AddTypeB(*calc, *CreateTypeB("V", "", "a", DistUniform, {10, 0.1, 0}, true, 0));
+    AddNested(*calc, *nested);
+    TMainForm form;
+    form.LoadEvaluationTree(std::move(calc));
+    form.N12Click(TMainForm::TCalcMode::Silent);
+    ASSERT_TRUE(form.ResultsReady) << Recorder.Messages.join(u'\n').toStdString();
+    TPrintForm options;
+    options.cIncl->setChecked(true);
+    TParetoForm pareto;
+    int pages = 0;
+    AnswerDialogs(options, pages);
+    NM5Click(form, options, pareto);
+    EXPECT_TRUE(Recorder.Messages.isEmpty()) << Recorder.Messages.join(u'\n').toStdString();
+    // Own report: title, Type B cards, nested cards, correlation, budget, Pareto chart; nested report:
+    // title, Type B cards, correlation, budget.
+    EXPECT_EQ(pages, 6 + 4);
+    EXPECT_EQ(form.ShownEvaluation().OutputName, "Y");
+}
+
 } // namespace
