@@ -59,3 +59,54 @@ TMatDouble ReadCorrelationGrid(const QTableWidget& grid, int n)
     }
     return matrix;
 }
+
+namespace {
+QString HeaderName(const QTableWidget& grid, int k)
+{
+    const QTableWidgetItem* header = grid.horizontalHeaderItem(k);
+    return header ? header->text() : QString();
+}
+
+void SetCoefficientPair(QTableWidget& grid, int p, int q, const QString& text)
+{
+    grid.setItem(q, p, new QTableWidgetItem(text));
+    grid.setItem(p, q, new QTableWidgetItem(text));
+}
+} // namespace
+
+void InsertCorrelationInput(QTableWidget& grid, int q, const QString& name)
+{
+    grid.insertRow(q);
+    grid.insertColumn(q);
+    grid.setHorizontalHeaderItem(q, new QTableWidgetItem(name));
+    grid.setVerticalHeaderItem(q, new QTableWidgetItem(name));
+    for (int p = 0; p < grid.rowCount(); ++p)
+        SetCoefficientPair(grid, p, q, QStringLiteral("0"));
+    grid.setItem(q, q, new QTableWidgetItem(QStringLiteral("1")));
+}
+
+void RemoveCorrelationInput(QTableWidget& grid, int q)
+{
+    grid.removeRow(q);
+    grid.removeColumn(q);
+}
+
+QHash<QString, QString> CorrelationTextsOf(const QTableWidget& grid, int q)
+{
+    QHash<QString, QString> texts;
+    for (int p = 0; p < grid.columnCount(); ++p) {
+        const QTableWidgetItem* cell = grid.item(p, q);
+        texts.insert(HeaderName(grid, p), cell ? cell->text() : QString());
+    }
+    return texts;
+}
+
+void RestoreCorrelationTexts(QTableWidget& grid, int q, const QString& ownName, const QHash<QString, QString>& texts)
+{
+    for (int p = 0; p < grid.columnCount(); ++p) {
+        const QString key = p == q ? ownName : HeaderName(grid, p);
+        const auto kept = texts.constFind(key);
+        if (kept != texts.constEnd())
+            SetCoefficientPair(grid, p, q, *kept);
+    }
+}
