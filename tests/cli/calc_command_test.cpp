@@ -14,7 +14,7 @@
 #include <sstream>
 
 namespace {
-const std::string Examples = std::string(ORMETA_TEST_DATA) + "/../../examples/";
+const std::string Examples = std::string(ORMETA_SOURCE_DIR) + "/examples/";
 
 struct CalcRun {
     int Status;

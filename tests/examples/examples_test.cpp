@@ -13,7 +13,7 @@
 #include <sstream>
 
 namespace {
-const std::string ExamplesFolder = std::string(ORMETA_TEST_DATA) + "/../../examples/";
+const std::string ExamplesFolder = std::string(ORMETA_SOURCE_DIR) + "/examples/";
 
 std::string FileBytes(const std::string& path)
 {
