@@ -12,7 +12,10 @@
 #include "ui/formula/TFormula.h"
 #include "ui/main/TfmOptions.h"
 #include "ui/main/budget_tab.h"
+#include "ui/main/correlation_tab.h"
 #include "ui/main/correlation_grid.h"
+#include "ui/main/input_commands.h"
+#include "ui/main/input_editor.h"
 #include "ui/main/labeled_edit.h"
 #include "ui/main/language_setting.h"
 #include "ui/main/model_tab.h"
@@ -79,8 +82,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     PageControl1->setObjectName(u"PageControl1"_s);
     TabSheet1 = new TModelTab(PageControl1);
     TabSheet1->setObjectName(u"TabSheet1"_s);
-    // The input editor and its commands fill this tab.
-    TabSheet2 = new QWidget(PageControl1);
+    TabSheet2 = new TInputEditor(*this, PageControl1);
     TabSheet2->setObjectName(u"TabSheet2"_s);
     TabSheet4 = CreateCorrelationTab();
     TabSheet3 = new TBudgetTab(PageControl1);
@@ -109,6 +111,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
     CreateActions();
     CreateMenus();
+    InputCommands = new TInputCommands(*this, *TabSheet2);
 
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TMainForm::ListBox1Click);
     connect(TabSheet1, &TModelTab::EditRequested, this, &TMainForm::bChangeClick);
@@ -196,8 +199,10 @@ QWidget* TMainForm::CreateCorrelationTab()
     StringGrid2 = CreateCorrelationGrid(group);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(StringGrid2);
+    CorrelationControls = new TCorrelationTab(*this, tab);
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(group, 1);
+    layout->addWidget(CorrelationControls);
     return tab;
 }
 

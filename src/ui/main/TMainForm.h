@@ -19,7 +19,10 @@ class QTabWidget;
 class QTableWidget;
 class TAboutBox;
 class TBudgetTab;
+class TCorrelationTab;
 class TFormula;
+class TInputCommands;
+class TInputEditor;
 class TModelTab;
 class TfmOptions;
 
@@ -72,8 +75,10 @@ class TMainForm : public QMainWindow {
     QListWidget* ListBox1;
     QTabWidget* PageControl1;
     TModelTab* TabSheet1;
-    QWidget* TabSheet2;
+    TInputEditor* TabSheet2;
     QWidget* TabSheet4;
+    TCorrelationTab* CorrelationControls;
+    TInputCommands* InputCommands;
     TBudgetTab* TabSheet3;
     QTableWidget* StringGrid2;
     QLabel* Label16;
