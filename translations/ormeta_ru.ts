@@ -528,4 +528,385 @@
         <translation>Закрыть окно</translation>
     </message>
 </context>
+<context>
+    <name>TCorrelationTab</name>
+    <message>
+        <location filename="../src/ui/main/correlation_tab.cpp" line="38"/>
+        <source>Вибір джерела невизначеності</source>
+        <translation>Выбор источника неопределенности</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/correlation_tab.cpp" line="90"/>
+        <source>Задати коефіцієнти кореляціїї</source>
+        <translation>Задать коэффициенты корреляции</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/correlation_tab.cpp" line="93"/>
+        <source>корелює з:</source>
+        <translation>коррелирует с:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/correlation_tab.cpp" line="96"/>
+        <source>Коефіцієнт кореляції:</source>
+        <translation>Коэффициент корреляции:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/correlation_tab.cpp" line="99"/>
+        <source>Змінити</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/correlation_tab.cpp" line="101"/>
+        <source>Змінити поточне значення коефіцієнта кореляції</source>
+        <translation>Изменить текущее значение коэффициента корреляции</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/correlation_tab.cpp" line="102"/>
+        <source>Вирахувати</source>
+        <translation>Вычислить</translation>
+    </message>
+</context>
+<context>
+    <name>TInputEditor</name>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="141"/>
+        <source>Вибір змінної</source>
+        <translation>Выбор переменной</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="142"/>
+        <source>Перелік існуючих джерел невизначеності.</source>
+        <translation>Перечень существующих источников неопределенности.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="148"/>
+        <source>Змінна:</source>
+        <translation>Переменная:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="149"/>
+        <source>Позначення змінної джерела невизначеності</source>
+        <translation>Обозначение переменной источника неопределенности</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="150"/>
+        <source>Одиниця вимірювання:</source>
+        <translation>Единица измерения:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="153"/>
+        <source>Текстовий опис джерела невизначеності</source>
+        <translation>Текстовое описание источника неопределенности</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="154"/>
+        <source>Тип оцінювання невизначеності</source>
+        <translation>Тип оценивания неопределенности</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="155"/>
+        <source>Тип А</source>
+        <translation>Тип А</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="155"/>
+        <source>Тип В</source>
+        <translation>Тип В</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="155"/>
+        <source>обчислюється</source>
+        <translation>вычисляется</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="155"/>
+        <source>калібрувальна</source>
+        <translation>калибровочная</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="157"/>
+        <source>Керування джерелами(складовими)</source>
+        <translation>Управление источниками(составляющими)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="158"/>
+        <source>Додати нову...</source>
+        <translation>Добавить новую...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="158"/>
+        <source>Додання нового джерела невизначеності</source>
+        <translation>Добавление нового источника неопределенности</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="159"/>
+        <source>Підтвердити зміни</source>
+        <translation>Подтвердить изменения</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="160"/>
+        <source>Підтвердження змін для поточного джерела невизначеності</source>
+        <translation>Подтверждение изменений для текущего источника неопределенности</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="161"/>
+        <source>Видалити</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="161"/>
+        <source>Видалення джерела невизначеності</source>
+        <translation>Удаление источника неопределенности</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="172"/>
+        <source>Текстовий опис:</source>
+        <translation>Текстовое описание:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="173"/>
+        <source>Тип:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="180"/>
+        <source>По типу А</source>
+        <translation>По типу А</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="182"/>
+        <source>Спосіб оцінювання невизначеності за типом А</source>
+        <translation>Способ оценивания неопределенности по типу А</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="183"/>
+        <source>Експериментальне</source>
+        <translation>Экспериментальное</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="183"/>
+        <source>Попередньо оцінене</source>
+        <translation>Предварительно оцененное</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="184"/>
+        <source>Кількість спостережень:</source>
+        <translation>Количество наблюдений:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="185"/>
+        <source>Ввести значення</source>
+        <translation>Ввести значения</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="185"/>
+        <source>Натисніть для введення результатів спостережень</source>
+        <translation>Нажмите для ввода результатов наблюдений</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="187"/>
+        <source>Підрахунок КУО</source>
+        <translation>Подсчет КОЕ</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="187"/>
+        <source>Натисніть для введення підрахованої кількості</source>
+        <translation>Нажмите для ввода подсчитанного количества</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="188"/>
+        <source>Стандартне відхилення:</source>
+        <translation>Стандартное отклонение:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="189"/>
+        <source>Степені свободи:</source>
+        <translation>Степени свободы:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="191"/>
+        <source>Нормировать значение</source>
+        <translation>Нормировать значение</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="199"/>
+        <source>Оцінювання невизначеності:</source>
+        <translation>Оценивание неопределенности:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="211"/>
+        <source>По типу В</source>
+        <translation>По типу В</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="214"/>
+        <source>Тип апріорного розподілу імовірностей джерела невизначеності</source>
+        <translation>Тип априорного распределения вероятностей источника неопределенности</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="216"/>
+        <source>Нормальний</source>
+        <translation>Нормальное</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="216"/>
+        <source>Рівномірний</source>
+        <translation>Равномерное</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="216"/>
+        <source>Трикутний</source>
+        <translation>Треугольное</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="216"/>
+        <source>Трапецеподібний</source>
+        <translation>Трапецеидальное</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="216"/>
+        <source>U-розподіл</source>
+        <translation>U-Распределение</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="217"/>
+        <source>Параметри розподілів:</source>
+        <translation>Параметры распределений:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="219"/>
+        <source>Спосіб задання параметрів розподілу</source>
+        <translation>Способ задания параметров распределения</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="220"/>
+        <source>Верхня/нижня межа</source>
+        <translation>Верхняя/нижняя граница</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="220"/>
+        <source>Центр/півширина</source>
+        <translation>Центр/полуширина</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="222"/>
+        <source>Параметри розподілу</source>
+        <translation>Параметры распределения</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="229"/>
+        <source>Степені свободи</source>
+        <translation>Степени свободы</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="233"/>
+        <source>Вид розподілу:</source>
+        <translation>Вид распределения:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="243"/>
+        <source>Джерело невизначеності обчислюється</source>
+        <translation>Источник неопределенности вычисляется</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="246"/>
+        <source>Це джерело невизначеності оцінюється згідно</source>
+        <translation>Этот источник неопределенности оценивается согласно</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="246"/>
+        <source>своєї математичної моделі та власних джерел</source>
+        <translation>своей математической модели и собственных источников</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="247"/>
+        <source>невизначеності.</source>
+        <translation>неопределенности.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="247"/>
+        <source>Перемикатися між змінним можна за допомогою </source>
+        <translation>Переключаться между переменными можно с помощью </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="247"/>
+        <source>панелі зліва  </source>
+        <translation>панели слева  </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="250"/>
+        <source>Завантажити стандартне з файлу...</source>
+        <translation>Загрузить стандартное из файла...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="251"/>
+        <source>Завантажити вкладене оцінювання з файлу невизначеності</source>
+        <translation>Загрузить вложенное оценивание из файла неопределенности</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="252"/>
+        <source>Завантаження джерела невизначеності </source>
+        <translation>Загрузка источника неопределенности </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="252"/>
+        <source>відбудеться з наступного файлу:</source>
+        <translation>произойдет из следующего файла:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="269"/>
+        <source>Невизначеність, що вноситься калібруванням</source>
+        <translation>Неопределенность, вносимая калибровкой</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="271"/>
+        <source>кількість вимірювань для калібрування</source>
+        <translation>количество измерений для калибровки</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="272"/>
+        <source>кількість стандартних зразків для калібрування</source>
+        <translation>количество стандартных образцов для калибровки</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="273"/>
+        <source>задати дані калібрування</source>
+        <translation>задать данные калибровки</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="274"/>
+        <source>кількість вимірювань</source>
+        <translation>количество измерений</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="275"/>
+        <source>Кількість вимірювань зразку, невизначеність вимірювання якого оцінюється</source>
+        <translation>Количество измерений образца, неопределенность измерения которого оценивается</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="276"/>
+        <source>Результати</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="282"/>
+        <source>результат калібрування</source>
+        <translation>результат калибровки</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="282"/>
+        <source>Графік калібрування, побудований за МНК</source>
+        <translation>График калибровки, построенный по МНК</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="284"/>
+        <source>Квадратична апроксимація</source>
+        <translation>Квадратичная аппроксимация</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/input_editor.cpp" line="286"/>
+        <source>Апроксимація квадратичною залежністю</source>
+        <translation>Аппроксимация квадратичной зависимостью</translation>
+    </message>
+</context>
 </TS>

@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,6 +29,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+constexpr int kCoefficientWidth = 90;
+
 QComboBox* InputBox(const QString& name, QWidget* parent)
 {
     auto* box = new QComboBox(parent);
@@ -92,6 +95,7 @@ TCorrelationTab::TCorrelationTab(TMainForm& form, QWidget* parent)
     ComboBox6 = InputBox(u"ComboBox6"_s, this);
     Edit5 = new TLabeledEdit(u"Edit5"_s, tr("Коефіцієнт кореляції:"), this);
     Edit5->EditLabel()->setObjectName(u"Label9"_s);
+    Edit5->setMinimumWidth(kCoefficientWidth);
     Button4 = new QPushButton(tr("Змінити"), this);
     Button4->setObjectName(u"Button4"_s);
     Button4->setToolTip(tr("Змінити поточне значення коефіцієнта кореляції"));
@@ -103,12 +107,14 @@ TCorrelationTab::TCorrelationTab(TMainForm& form, QWidget* parent)
     layout->addWidget(ComboBox5, 0, 0);
     layout->addWidget(Label8, 0, 1);
     layout->addWidget(ComboBox6, 0, 2);
-    layout->addWidget(Edit5->EditLabel(), 0, 3);
-    layout->addWidget(Edit5, 0, 4);
-    layout->addWidget(Button4, 0, 5);
-    layout->addWidget(CalcBtn, 0, 6);
-    layout->setColumnStretch(0, 1);
-    layout->setColumnStretch(2, 1);
+    layout->addWidget(Edit5->EditLabel(), 1, 0, Qt::AlignRight);
+    layout->addWidget(Edit5, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button4);
+    buttons->addWidget(CalcBtn);
+    buttons->addStretch();
+    layout->addLayout(buttons, 1, 2);
+    layout->setColumnStretch(3, 1);
 
     for (QComboBox* box : {ComboBox5, ComboBox6}) {
         connect(box, &QComboBox::textActivated, this, &TCorrelationTab::ComboBox5Change);

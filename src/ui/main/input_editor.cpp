@@ -136,7 +136,7 @@ TInputEditor::TInputEditor(TMainForm& form, QWidget* parent) : QWidget(parent), 
 QWidget* TInputEditor::CreateNameColumn()
 {
     auto* column = new QWidget(this);
-    column->setFixedWidth(kNameColumnWidth);
+    column->setMinimumWidth(kNameColumnWidth);
 
     auto* choice = new QGroupBox(tr("Вибір змінної"), column);
     ComboBox2 = DropDown(u"ComboBox2"_s, tr("Перелік існуючих джерел невизначеності."), choice);
@@ -159,9 +159,10 @@ QWidget* TInputEditor::CreateNameColumn()
     Button6 = Button(u"Button6"_s, tr("Підтвердити зміни"),
                      tr("Підтвердження змін для поточного джерела невизначеності"), commands);
     Button3 = Button(u"Button3"_s, tr("Видалити"), tr("Видалення джерела невизначеності"), commands);
-    auto* commandsLayout = new QHBoxLayout(commands);
-    for (QPushButton* button : {Button1, Button6, Button3})
-        commandsLayout->addWidget(button);
+    auto* commandsLayout = new QGridLayout(commands);
+    commandsLayout->addWidget(Button1, 0, 0);
+    commandsLayout->addWidget(Button3, 0, 1);
+    commandsLayout->addWidget(Button6, 1, 0, 1, 2);
 
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
