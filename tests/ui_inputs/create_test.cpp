@@ -321,3 +321,17 @@ TEST_F(InputsTest, AddAsksForTheSymbolAndPreparesATypeBInput)
     Form->MakeChanges->trigger();
     EXPECT_TRUE(Messages.isEmpty());
 }
+
+TEST_F(InputsTest, InputsMadeHereAreCalculatedWithTheirCoefficient)
+{
+    CreateUniform(u"a"_s, u"10"_s);
+    CreateUniform(u"b"_s, u"5"_s);
+    SetCoefficient(0, 1, u"0.5"_s);
+    Form->TabSheet1->Edit3->setText(u"Y"_s);
+    Form->TabSheet1->Edit4->setText(u"a+b"_s);
+    Form->Calculate->trigger();
+    EXPECT_TRUE(Messages.isEmpty()) << Messages.join(u'\n').toStdString();
+    EXPECT_DOUBLE_EQ(Shown().Value, 15);
+    // u(a) = u(b) = 1/sqrt(3): u^2 = 1/3 + 1/3 + 2 * 0.5 / 3.
+    EXPECT_NEAR(Shown().CombinedUncertainty, 1, 1e-12);
+}
