@@ -404,6 +404,33 @@
     </message>
 </context>
 <context>
+    <name>TPrintForm</name>
+    <message>
+        <source>Друк звіту</source>
+        <translation>Печать отчета</translation>
+    </message>
+    <message>
+        <source>Друкувати детально джерела невизначеності</source>
+        <translation>Печатать детально источники неопределенности</translation>
+    </message>
+    <message>
+        <source>Друкувати детально вкладені оцінювання</source>
+        <translation>Печатать детально вложенные оценивания</translation>
+    </message>
+    <message>
+        <source>Друкувати діаграму Парето</source>
+        <translation>Печатать диаграмму Парето</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Відмінити</source>
+        <translation>Отменить</translation>
+    </message>
+</context>
+<context>
     <name>TReportPreview</name>
     <message>
         <source>Перегляд звіту</source>

@@ -5,31 +5,27 @@
 #include "app/command_options.h"
 #include "engine/calculation.h"
 #include "files/evaluation_file.h"
-#include "model/list_operations.h"
+#include "model/correlation_fit.h"
 #include "text/language.h"
 
 #include <ostream>
 
-namespace {
-// The window brings the correlation matrix to one row and column per input before it calculates;
-// coefficients a damaged file lacks count as 0.
-void FitCorrelationToInputs(TOrmetaCalc& calc)
+void CalculateLoadedEvaluation(TOrmetaCalc& calc, double level, uint8_t method, char decimalSeparator)
 {
-    const size_t n = static_cast<size_t>(CountInputs(calc));
-    TMatDouble fitted(n, TArrDouble(n, 0.0));
-    for (size_t i = 0; i < n && i < calc.Correlation.size(); ++i)
-        for (size_t j = 0; j < n && j < calc.Correlation[i].size(); ++j)
-            fitted[i][j] = calc.Correlation[i][j];
-    calc.Correlation = std::move(fitted);
+    if (calc.OutputName.empty())
+        throw std::runtime_error("Помилка. У вихідної змінної в формулі моделі повинна бути назва.");
+    calc.ConfidenceLevel = level;
+    calc.CoverageMethod = method;
+    FitCorrelationToInputs(calc);
+    CalcEvaluation(calc, decimalSeparator);
 }
 
-std::string FailureMessage(const std::exception& failure)
+std::string CalculationFailureText(const std::exception& failure)
 {
     if (const auto* formula = dynamic_cast<const EFormula*>(&failure))
         return formula->Text;
     return failure.what();
 }
-} // namespace
 
 int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
@@ -45,15 +41,10 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
 
     try {
-        if (calc->OutputName.empty())
-            throw std::runtime_error("Помилка. У вихідної змінної в формулі моделі повинна бути назва.");
-        calc->ConfidenceLevel = options.Level;
-        calc->CoverageMethod = options.Method;
-        FitCorrelationToInputs(*calc);
-        CalcEvaluation(*calc, options.DecimalSeparator);
+        CalculateLoadedEvaluation(*calc, options.Level, options.Method, options.DecimalSeparator);
     }
     catch (const std::exception& failure) {
-        err << FailureMessage(failure) << '\n';
+        err << CalculationFailureText(failure) << '\n';
         return ExitNotCalculable;
     }
 

@@ -1,7 +1,17 @@
 #pragma once
 // `ormeta calc FILE.orm [--json] [--level P] [--method auto|normal|uniform|student] [--lang uk|ru]`
+#include "model/records.h"
+
+#include <exception>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Calculates an evaluation read from a file as the window does: the output needs a name, the level
+// and method are those given, the correlation matrix is fitted to the inputs. Raises what
+// CalcEvaluation raises.
+void CalculateLoadedEvaluation(TOrmetaCalc& calc, double level, uint8_t method, char decimalSeparator);
+// The message of a failed calculation as the window shows it.
+std::string CalculationFailureText(const std::exception& failure);

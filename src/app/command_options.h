@@ -24,8 +24,26 @@ struct TCalcOptions {
 // Also applies --lang to the language flag. Raises EUsage.
 TCalcOptions ParseCalcOptions(const std::vector<std::string>& args);
 
+enum class TReportFormat { Pdf, Rtf };
+
+// The three parts of the report that the print options window lets the user leave out or add.
+struct TReportOptions {
+    std::string File;
+    std::string Output;
+    TReportFormat Format = TReportFormat::Pdf; // by the extension of Output
+    bool Sources = true;  // the cards of the inputs
+    bool Nested = false;  // one report per nested evaluation appended
+    bool Pareto = true;   // the Pareto chart page
+};
+
+// Also applies --lang to the language flag. Raises EUsage.
+TReportOptions ParseReportOptions(const std::vector<std::string>& args);
+
 // The usage text of all sub-commands.
 std::string UsageText();
+
+// The regional decimal separator, with which number literals in formulas are read, as in the window.
+char SystemDecimalSeparator();
 
 // Sets the language flag from "uk" or "ru"; EUsage otherwise.
 void ApplyLanguageOption(const std::string& value);

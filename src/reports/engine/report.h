@@ -43,6 +43,7 @@ public:
     bool LoadFromFile(const QString& path);
     bool LoadFromXml(const QByteArray& xml, const QString& sourceName);
     bool IsLoaded() const { return Template != nullptr; }
+    QWidget* MessageWindow() const { return MessageParent; }
 
     TReportObject* FindObject(const QString& name) const;
     TReportText* FindText(const QString& name) const;
