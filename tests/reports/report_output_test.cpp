@@ -180,3 +180,47 @@ TEST(ReportPreview, NavigatesAndExportsThroughTheFileDialog)
 }
 
 } // namespace
+
+// RTF has half points only: a size between them is rounded down, so that a word processor does not
+// wrap a text that was measured to fit and cut its last line.
+TEST(ReportOutput, RtfFontSizesNeverExceedTheMeasuredOnes)
+{
+    const std::pair<double, const char*> cases[] = {{10, "\\fs20 "}, {11.25, "\\fs22 "}, {9.75, "\\fs19 "},
+                                                    {18.75, "\\fs37 "}, {8.5, "\\fs17 "}};
+    for (const auto& [size, fragment] : cases) {
+        TPreparedPage sheet;
+        TPreparedText text;
+        text.Rect = QRectF(10, 10, 50, 5);
+        text.Text = u"11 Dec 2026"_s;
+        text.Font.Size = size;
+        sheet.Texts.push_back(text);
+        EXPECT_TRUE(RtfDocument({sheet}).contains(fragment)) << size;
+    }
+}
+
+// A word processor paints frames opaquely: the rule under the date and signature line of the title
+// must not lie over them, as its tall empty field does in the layout.
+TEST(ReportOutput, RtfRuleDoesNotCoverTheTextsAboveIt)
+{
+    TPreparedPage sheet;
+    TPreparedText date;
+    date.Rect = QRectF(15, 41.6, 20, 5);
+    date.Text = u"11.12.2026"_s;
+    TPreparedText rule;
+    rule.Rect = QRectF(15, 44.6, 195.9, 2);
+    rule.Frame = FrameBottom;
+    rule.Font.Size = 18.75;
+    sheet.Texts = {date, rule};
+    const QString rtf = QString::fromLatin1(RtfDocument({sheet}));
+    const QRegularExpression frame(u"\\\\posy(\\d+)\\\\absw\\d+\\\\absh-(\\d+)"_s);
+    std::vector<std::pair<int, int>> spans; // top and bottom, twips
+    for (auto it = frame.globalMatch(rtf); it.hasNext();) {
+        const auto match = it.next();
+        const int top = match.captured(1).toInt();
+        spans.emplace_back(top, top + match.captured(2).toInt());
+    }
+    ASSERT_EQ(spans.size(), 2u);
+    const int overlap = std::min(spans[0].second, spans[1].second) - std::max(spans[0].first, spans[1].first);
+    EXPECT_LE(overlap, 6) << "twips"; // 0.1 mm: the rule's hairline
+    EXPECT_TRUE(rtf.contains(u"\\brdrb"_s));
+}

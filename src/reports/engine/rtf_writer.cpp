@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -13,6 +14,13 @@ namespace {
 int Twips(double mm)
 {
     return static_cast<int>(std::lround(mm * 1440.0 / 25.4));
+}
+
+// RTF sizes fonts in half points only. Rounding down keeps a text measured at 11.25 pt within the
+// field it was measured for; rounding up would make a word processor wrap it and cut the last line.
+int HalfPoints(double points)
+{
+    return std::max(1, static_cast<int>(std::floor(points * 2 + 1e-9)));
 }
 
 QByteArray Number(int value)
@@ -65,8 +73,8 @@ public:
             body += Section(pages[i]);
             for (const auto& image : pages[i].Images)
                 body += Picture(image);
-            for (const auto& text : pages[i].Texts)
-                body += Text(text);
+            for (const TPreparedText* text : PaintingOrder(pages[i].Texts))
+                body += Text(*text);
             body += "\\pard\\plain\\fs2\\par\n"; // the anchor of the sheet's frames
         }
         QByteArray document = "{\\rtf1\\ansi\\ansicpg1251\\deff0\\uc1\n{\\fonttbl";
@@ -93,6 +101,21 @@ private:
         return index;
     }
 
+    // A word processor paints frames opaquely, a later one over an earlier one: empty fields (rules,
+    // boxes) first, then the larger frames before the smaller ones they may hold.
+    static std::vector<const TPreparedText*> PaintingOrder(const std::vector<TPreparedText>& texts)
+    {
+        std::vector<const TPreparedText*> order;
+        for (const auto& text : texts)
+            order.push_back(&text);
+        std::stable_sort(order.begin(), order.end(), [](const TPreparedText* a, const TPreparedText* b) {
+            if (a->Text.isEmpty() != b->Text.isEmpty())
+                return a->Text.isEmpty();
+            return a->Rect.width() * a->Rect.height() > b->Rect.width() * b->Rect.height();
+        });
+        return order;
+    }
+
     static QByteArray Section(const TPreparedPage& page)
     {
         QByteArray out = "\\sectd\\sbkpage\\pgwsxn" + Number(Twips(page.Width)) + "\\pghsxn" + Number(Twips(page.Height)) +
@@ -107,6 +130,38 @@ private:
         return "\\pard\\plain\\pvpg\\phpg\\posx" + Number(Twips(rect.left())) + "\\posy" + Number(Twips(rect.top())) +
                "\\absw" + Number(std::max(1, Twips(rect.width()))) + "\\absh-" +
                Number(std::max(1, Twips(rect.height())));
+    }
+
+    // A borderless frame starts this much lower (taken from the space above its text), so that it does
+    // not cover the border of a neighbour that ends where it begins.
+    static double BorderlessInset(const TPreparedText& text)
+    {
+        return text.Frame == FrameNone ? std::min(0.25, text.Gap / 2) : 0.0;
+    }
+
+    // Word processors measure a line a shade wider than our layout (rounding to twips, their own
+    // kerning). A field without side borders gets a little more room on the side its line grows to,
+    // so that a line measured to fit is not wrapped and cut by the frame's fixed height.
+    static QRectF TextFrame(const TPreparedText& text)
+    {
+        constexpr double kSlack = 1.0; // mm
+        QRectF frame = text.Rect;
+        if (text.Frame == FrameNone)
+            frame.setTop(frame.top() + BorderlessInset(text)); // clear of a border on its top edge
+        if (text.Frame & (FrameLeft | FrameRight))
+            return frame;
+        switch (text.HAlign) {
+        case THorzAlign::Left:
+            frame.setRight(frame.right() + kSlack);
+            break;
+        case THorzAlign::Right:
+            frame.setLeft(frame.left() - kSlack);
+            break;
+        case THorzAlign::Center:
+            frame.adjust(-kSlack / 2, 0, kSlack / 2, 0);
+            break;
+        }
+        return frame;
     }
 
     static QByteArray Borders(uint8_t sides, double width)
@@ -124,20 +179,30 @@ private:
         return out;
     }
 
+    // An empty field with only a bottom border is a rule: a hairline frame at its bottom, so that it
+    // does not cover the texts its tall frame would overlap.
+    static QByteArray Rule(const TPreparedText& text)
+    {
+        constexpr double kHairline = 0.1; // mm
+        const QRectF line(text.Rect.left(), text.Rect.bottom() - kHairline, text.Rect.width(), kHairline);
+        return "{" + Frame(line) + Borders(FrameBottom, text.FrameWidth) + "\\sb0\\sa0\\fs2 \\par}\n";
+    }
+
     QByteArray Text(const TPreparedText& text)
     {
-        QByteArray out = "{" + Frame(text.Rect) + Borders(text.Frame, text.FrameWidth);
+        if (text.Text.isEmpty() && text.Frame == FrameBottom)
+            return Rule(text);
+        QByteArray out = "{" + Frame(TextFrame(text)) + Borders(text.Frame, text.FrameWidth);
         out += text.HAlign == THorzAlign::Center ? "\\qc" : text.HAlign == THorzAlign::Right ? "\\qr" : "\\ql";
         const double gapY = text.Gap / 2;
-        double before = gapY;
+        double before = gapY - BorderlessInset(text);
         if (text.VAlign != TVertAlign::Top) {
             const auto lines = BreakTextLines(text.Text, text.Font, text.Rect.width() - 2 * text.Gap, text.WordWrap);
             const double free = std::max(0.0, text.Rect.height() - 2 * gapY - LinesHeight(lines));
             before += text.VAlign == TVertAlign::Middle ? free / 2 : free;
         }
         out += "\\li" + Number(Twips(text.Gap)) + "\\ri" + Number(Twips(text.Gap)) + "\\sb" + Number(Twips(before)) +
-               "\\sa0\\f" + Number(FontIndex(text.Font.Family)) + "\\fs" +
-               Number(static_cast<int>(std::lround(text.Font.Size * 2)));
+               "\\sa0\\f" + Number(FontIndex(text.Font.Family)) + "\\fs" + Number(HalfPoints(text.Font.Size));
         if (text.Font.Bold)
             out += "\\b";
         if (text.Font.Italic)
