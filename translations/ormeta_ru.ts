@@ -95,6 +95,48 @@
     </message>
 </context>
 <context>
+    <name>EvaluationFileDialog</name>
+    <message>
+        <source>Відкрити файл невизначеності</source>
+        <translation>Открыть файл неопределенности</translation>
+    </message>
+    <message>
+        <source>Файли невизначеності</source>
+        <translation>Файлы неопределенности</translation>
+    </message>
+    <message>
+        <source>Будь-які файли</source>
+        <translation>Любые файлы</translation>
+    </message>
+    <message>
+        <source>Зберегти файл невизначеності</source>
+        <translation>Сохранить файл неопределенности</translation>
+    </message>
+</context>
+<context>
+    <name>TConfirmDlg</name>
+    <message>
+        <source>Вихід</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Зберегти поточну роботу?</source>
+        <translation>Сохранить текущую работу?</translation>
+    </message>
+    <message>
+        <source>Так</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Повернутися</source>
+        <translation>Вернуться</translation>
+    </message>
+    <message>
+        <source>Ні</source>
+        <translation>Нет</translation>
+    </message>
+</context>
+<context>
     <name>TFormula</name>
     <message>
         <source>Формула математичної моделі вимірювання(залежність результату вимірювання від вхідних величин)</source>

@@ -2,6 +2,7 @@
 
 #include "engine/budget_table.h"
 #include "engine/calculation.h"
+#include "files/commands/file_commands.h"
 #include "model/constructors.h"
 #include "model/input_order.h"
 #include "model/list_operations.h"
@@ -21,6 +22,7 @@
 #include "ui/main/model_tab.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -111,6 +113,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
     CreateActions();
     CreateMenus();
+    FileCommands = new TFileCommands(*this);
     InputCommands = new TInputCommands(*this, *TabSheet2);
 
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TMainForm::ListBox1Click);
@@ -146,16 +149,11 @@ void TMainForm::CreateActions()
         action->setEnabled(false);
         addAction(action);
     }
-    // The file commands enable these when they take them over.
-    for (QAction* action : {Open, Save, SaveAs})
-        action->setEnabled(false);
-
     for (QAction* language : {N15, N16})
         language->setCheckable(true);
     N15->setChecked(IsUkrainian);
     N16->setChecked(!IsUkrainian);
 
-    connect(New, &QAction::triggered, this, &TMainForm::ResetToNewEvaluation);
     connect(Exit, &QAction::triggered, this, &QWidget::close);
     connect(Calculate, &QAction::triggered, this, [this] { N12Click(TCalcMode::Interactive); });
     connect(Options, &QAction::triggered, this, &TMainForm::OptionsClick);
@@ -218,6 +216,19 @@ void TMainForm::SetResultsReady(bool ready)
     ResultsReady = ready;
     Pareto->setEnabled(ready);
     ShowReport->setEnabled(ready);
+}
+
+void TMainForm::MarkModified()
+{
+    Modified = true;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (FileCommands->FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void TMainForm::N2Click()
@@ -364,6 +375,7 @@ void TMainForm::EditModel(int selectionStart, int selectionLength)
     TabSheet1->LabeledEdit13->setText(editor.Unit());
     DrawFormula();
     Edit3Exit();
+    MarkModified();
 }
 
 void TMainForm::Edit3Exit()

@@ -18,6 +18,7 @@ class QProgressBar;
 class QTabWidget;
 class QTableWidget;
 class TAboutBox;
+class TFileCommands;
 class TBudgetTab;
 class TCorrelationTab;
 class TFormula;
@@ -63,6 +64,9 @@ class TMainForm : public QMainWindow {
     void N16Click();
     void OptionsClick();
     void SetResultsReady(bool ready);
+    // Every change of the open work since the last New, Open or Save calls this; New and Open ask
+    // whether to save it first.
+    void MarkModified();
 
     // Evaluations[0] is the main evaluation, owned here; the others are nested records owned by their parents.
     std::vector<TOrmetaCalc*> Evaluations;
@@ -71,6 +75,10 @@ class TMainForm : public QMainWindow {
     bool ResultsReady = false;
     // Sum of |c·u| over the inputs of the evaluation calculated last.
     double TotalContribution = 0;
+    // The file Save writes to; empty after New.
+    QString CurrentFileName;
+    bool Modified = false;
+    TFileCommands* FileCommands;
 
     QListWidget* ListBox1;
     QTabWidget* PageControl1;
@@ -111,6 +119,10 @@ class TMainForm : public QMainWindow {
     void EvaluationShown();
     // A calculation of ShownEvaluation() succeeded and TotalContribution is set (the Pareto chart).
     void EvaluationCalculated();
+
+  protected:
+    // Closing asks whether to save first; "Повернутися" or a save that did not happen keeps the window open.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void CreateActions();
