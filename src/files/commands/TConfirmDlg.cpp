@@ -62,7 +62,7 @@ TConfirmDlg::TConfirmDlg(QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     for (QPushButton* button : {YesBtn, ReturnBtn, NoBtn}) {
-        button->setMinimumWidth(90);
+        button->setMinimumWidth(110);
         buttons->addWidget(button);
     }
     auto* layout = new QVBoxLayout(this);
