@@ -40,6 +40,21 @@ double LevelValue(const std::string& text)
         throw EUsage(Msg("Значення рівня довіри повинне бути від 0 до 1!", "Значения уровня доверия должно быть от 0 до 1!"));
     return level;
 }
+// Anything that is not an option names the evaluation file, once.
+void TakeFileArgument(const std::string& arg, std::string& file)
+{
+    if (!arg.empty() && arg[0] == '-')
+        throw EUsage(Msg("Невідомий параметр: " + arg, "Неизвестный параметр: " + arg));
+    if (!file.empty())
+        throw EUsage(Msg("Зайвий аргумент: " + arg, "Лишний аргумент: " + arg));
+    file = arg;
+}
+
+void RequireFile(const std::string& file)
+{
+    if (file.empty())
+        throw EUsage(Msg("Не вказано файл оцінювання.", "Не указан файл оценивания."));
+}
 } // namespace
 
 void ApplyLanguageOption(const std::string& value)
@@ -70,15 +85,10 @@ TCalcOptions ParseCalcOptions(const std::vector<std::string>& args)
             options.Method = MethodCode(ValueAfter(args, i));
         else if (arg == "--lang")
             ValueAfter(args, i);
-        else if (!arg.empty() && arg[0] == '-')
-            throw EUsage(Msg("Невідомий параметр: " + arg, "Неизвестный параметр: " + arg));
-        else if (options.File.empty())
-            options.File = arg;
         else
-            throw EUsage(Msg("Зайвий аргумент: " + arg, "Лишний аргумент: " + arg));
+            TakeFileArgument(arg, options.File);
     }
-    if (options.File.empty())
-        throw EUsage(Msg("Не вказано файл оцінювання.", "Не указан файл оценивания."));
+    RequireFile(options.File);
     return options;
 }
 
@@ -115,15 +125,10 @@ TReportOptions ParseReportOptions(const std::vector<std::string>& args)
             options.Pareto = false;
         else if (arg == "--lang")
             ValueAfter(args, i);
-        else if (!arg.empty() && arg[0] == '-')
-            throw EUsage(Msg("Невідомий параметр: " + arg, "Неизвестный параметр: " + arg));
-        else if (options.File.empty())
-            options.File = arg;
         else
-            throw EUsage(Msg("Зайвий аргумент: " + arg, "Лишний аргумент: " + arg));
+            TakeFileArgument(arg, options.File);
     }
-    if (options.File.empty())
-        throw EUsage(Msg("Не вказано файл оцінювання.", "Не указан файл оценивания."));
+    RequireFile(options.File);
     if (options.Output.empty())
         throw EUsage(Msg("Не вказано файл звіту (-o).", "Не указан файл отчета (-o)."));
     options.Format = FormatOf(options.Output);
