@@ -5,7 +5,6 @@
 // evaluation shown at the start and shows the preview. Does nothing until a calculation has filled
 // the budget. A missing or damaged template is reported by name and no report is shown.
 //
-// The main window: connect(ShowReport, &QAction::triggered, [this] { NM5Click(*this, PrintForm, ParetoForm); });
 class TMainForm;
 class TParetoForm;
 class TPrintForm;

@@ -12,6 +12,7 @@
 #include "text/settings.h"
 #include "ui/main/TMainForm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -140,6 +141,44 @@ TEST_F(ReportCommand, AppendsTheNestedEvaluationsInDetail)
     // title, Type B cards, correlation, budget.
     EXPECT_EQ(pages, 6 + 4);
     EXPECT_EQ(form.ShownEvaluation().OutputName, "Y");
+}
+
+// The window's own commands: Calculate refills the chart, F6 shows it, Ctrl+P prints the report of
+// the shown evaluation with the window's chart and options.
+TEST_F(ReportCommand, TheMainWindowsCommandsReachTheChartAndTheReport)
+{
+    for (const char* name : {"data_report1.fr3", "data_report2.fr3"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ORMETA_BINARY_DIR "/src/") + QLatin1StringView(name), BesideProgram(name)));
+    auto calc = CreateCalc("", "Y", "V");
+    calc->ModelFormula = "a+b";
+    AddTypeB(*calc, *CreateTypeB("V", "", "a", DistUniform, {10, 0.1 * std::sqrt(3.0), 0}, true, 0));
+    AddTypeB(*calc, *CreateTypeB("V", "", "b", DistUniform, {5, 0.3 * std::sqrt(3.0), 0}, true, 0));
+    TMainForm form;
+    form.LoadEvaluationTree(std::move(calc));
+    EXPECT_TRUE(form.ParetoForm->Bars().empty());
+
+    form.Calculate->trigger();
+    ASSERT_TRUE(form.ResultsReady) << Recorder.Messages.join(u'\n').toStdString();
+    const auto& bars = form.ParetoForm->Bars();
+    ASSERT_EQ(bars.size(), 2u);
+    EXPECT_EQ(bars[0].Label, u"b"_s);
+    EXPECT_NEAR(bars[0].Value, 75, 1e-9);
+
+    bool chartShown = false;
+    QTimer::singleShot(0, form.ParetoForm, [&form, &chartShown] {
+        chartShown = QApplication::activeModalWidget() == form.ParetoForm;
+        form.ParetoForm->accept();
+    });
+    form.Pareto->trigger();
+    EXPECT_TRUE(chartShown);
+
+    form.PrintForm->cSources->setChecked(false);
+    form.PrintForm->cPareto->setChecked(true);
+    int pages = 0;
+    AnswerDialogs(*form.PrintForm, pages);
+    form.ShowReport->trigger();
+    EXPECT_TRUE(Recorder.Messages.isEmpty()) << Recorder.Messages.join(u'\n').toStdString();
+    EXPECT_EQ(pages, 4); // title, correlation, budget, Pareto chart
 }
 
 } // namespace

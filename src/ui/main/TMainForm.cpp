@@ -6,6 +6,9 @@
 #include "model/constructors.h"
 #include "model/input_order.h"
 #include "model/list_operations.h"
+#include "reports/TPrintForm.h"
+#include "reports/pareto/TParetoForm.h"
+#include "reports/report_command.h"
 #include "text/language.h"
 #include "ui/common/message_box.h"
 #include "ui/common/text_convert.h"
@@ -115,6 +118,15 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     CreateMenus();
     FileCommands = new TFileCommands(*this);
     InputCommands = new TInputCommands(*this, *TabSheet2);
+    ParetoForm = new TParetoForm(this);
+    PrintForm = new TPrintForm(this);
+    connect(this, &TMainForm::EvaluationCalculated, this,
+            [this] { ParetoForm->FillParetoChart(ShownEvaluation(), TotalContribution); });
+    connect(Pareto, &QAction::triggered, this, [this] {
+        if (ResultsReady)
+            ParetoForm->ShowModal();
+    });
+    connect(ShowReport, &QAction::triggered, this, [this] { NM5Click(*this, *PrintForm, *ParetoForm); });
 
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TMainForm::ListBox1Click);
     connect(TabSheet1, &TModelTab::EditRequested, this, &TMainForm::bChangeClick);

@@ -25,6 +25,8 @@ class TFormula;
 class TInputCommands;
 class TInputEditor;
 class TModelTab;
+class TParetoForm;
+class TPrintForm;
 class TfmOptions;
 
 class TMainForm : public QMainWindow {
@@ -79,6 +81,10 @@ class TMainForm : public QMainWindow {
     QString CurrentFileName;
     bool Modified = false;
     TFileCommands* FileCommands;
+    // One chart window and one print options window for the whole run: the chart is refilled by
+    // every successful calculation, the options keep their check marks from one report to the next.
+    TParetoForm* ParetoForm;
+    TPrintForm* PrintForm;
 
     QListWidget* ListBox1;
     QTabWidget* PageControl1;
