@@ -155,19 +155,18 @@ TEST_F(ReportCommand, TheMainWindowsCommandsReachTheChartAndTheReport)
     AddTypeB(*calc, *CreateTypeB("V", "", "b", DistUniform, {5, 0.3 * std::sqrt(3.0), 0}, true, 0));
     TMainForm form;
     form.LoadEvaluationTree(std::move(calc));
-    EXPECT_TRUE(form.ParetoForm->Bars().empty());
 
     form.Calculate->trigger();
     ASSERT_TRUE(form.ResultsReady) << Recorder.Messages.join(u'\n').toStdString();
-    const auto& bars = form.ParetoForm->Bars();
+    const auto& bars = form.ParetoChart().Bars();
     ASSERT_EQ(bars.size(), 2u);
     EXPECT_EQ(bars[0].Label, u"b"_s);
     EXPECT_NEAR(bars[0].Value, 75, 1e-9);
 
     bool chartShown = false;
-    QTimer::singleShot(0, form.ParetoForm, [&form, &chartShown] {
-        chartShown = QApplication::activeModalWidget() == form.ParetoForm;
-        form.ParetoForm->accept();
+    QTimer::singleShot(0, &form, [&form, &chartShown] {
+        chartShown = QApplication::activeModalWidget() == &form.ParetoChart();
+        form.ParetoChart().accept();
     });
     form.Pareto->trigger();
     EXPECT_TRUE(chartShown);

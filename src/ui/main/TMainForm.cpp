@@ -118,15 +118,14 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     CreateMenus();
     FileCommands = new TFileCommands(*this);
     InputCommands = new TInputCommands(*this, *TabSheet2);
-    ParetoForm = new TParetoForm(this);
     PrintForm = new TPrintForm(this);
     connect(this, &TMainForm::EvaluationCalculated, this,
-            [this] { ParetoForm->FillParetoChart(ShownEvaluation(), TotalContribution); });
+            [this] { ParetoChart().FillParetoChart(ShownEvaluation(), TotalContribution); });
     connect(Pareto, &QAction::triggered, this, [this] {
         if (ResultsReady)
-            ParetoForm->ShowModal();
+            ParetoChart().ShowModal();
     });
-    connect(ShowReport, &QAction::triggered, this, [this] { NM5Click(*this, *PrintForm, *ParetoForm); });
+    connect(ShowReport, &QAction::triggered, this, [this] { NM5Click(*this, *PrintForm, ParetoChart()); });
 
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TMainForm::ListBox1Click);
     connect(TabSheet1, &TModelTab::EditRequested, this, &TMainForm::bChangeClick);
@@ -221,6 +220,14 @@ TFormula& TMainForm::FormulaEditor()
     if (!Formula)
         Formula = new TFormula(this);
     return *Formula;
+}
+
+TParetoForm& TMainForm::ParetoChart()
+{
+    // The chart library takes a noticeable moment to set up; the first calculation pays it, not start-up.
+    if (!ParetoForm)
+        ParetoForm = new TParetoForm(this);
+    return *ParetoForm;
 }
 
 void TMainForm::SetResultsReady(bool ready)

@@ -81,9 +81,7 @@ class TMainForm : public QMainWindow {
     QString CurrentFileName;
     bool Modified = false;
     TFileCommands* FileCommands;
-    // One chart window and one print options window for the whole run: the chart is refilled by
-    // every successful calculation, the options keep their check marks from one report to the next.
-    TParetoForm* ParetoForm;
+    // One print options window for the whole run: it keeps its check marks from one report to the next.
     TPrintForm* PrintForm;
 
     QListWidget* ListBox1;
@@ -118,6 +116,8 @@ class TMainForm : public QMainWindow {
 
     // Created on first use, kept for the whole run.
     TFormula& FormulaEditor();
+    // The chart of the last successful calculation, refilled by each one.
+    TParetoForm& ParetoChart();
 
   signals:
     // Another evaluation is shown (switch, New, a loaded tree): the inputs and correlation tabs
@@ -144,6 +144,7 @@ class TMainForm : public QMainWindow {
 
     std::unique_ptr<TOrmetaCalc> MainEvaluation;
     TFormula* Formula = nullptr;
+    TParetoForm* ParetoForm = nullptr;
     TfmOptions* OptionsWindow = nullptr;
     TAboutBox* AboutBox = nullptr;
 };
