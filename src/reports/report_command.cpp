@@ -8,6 +8,7 @@
 #include "ui/common/text_convert.h"
 #include "ui/main/TMainForm.h"
 #include "ui/main/budget_tab.h"
+#include "ui/main/input_editor.h"
 #include "ui/main/labeled_edit.h"
 #include "ui/main/model_tab.h"
 
@@ -86,6 +87,7 @@ void NM5Click(TMainForm& form, TPrintForm& options, TParetoForm& pareto)
         return;
     const TReportParts parts{options.cSources->isChecked(), options.cIncl->isChecked(), options.cPareto->isChecked()};
     const int start = form.ListBox1->currentRow();
+    const QString selectedInput = form.TabSheet2->NameBoxText();
     TOrmetaCalc& evaluation = form.ShownEvaluation();
     const QString folder = QCoreApplication::applicationDirPath();
 
@@ -101,8 +103,11 @@ void NM5Click(TMainForm& form, TPrintForm& options, TParetoForm& pareto)
         usable = AppendNestedReport(report, folder, SourcesOfShown(form, true, QImage()), i);
     }
     ShowEvaluation(form, start);
-    if (!usable)
-        return;
-    TReportPreview preview(report.PreparedPages(), &form);
-    preview.exec();
+    if (usable) {
+        TReportPreview preview(report.PreparedPages(), &form);
+        preview.exec();
+    }
+    // The switches emptied the inputs tab; the input chosen before the report is shown again.
+    form.TabSheet2->SetNameBoxText(selectedInput);
+    form.TabSheet2->ComboBox2Change();
 }

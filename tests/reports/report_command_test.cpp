@@ -11,6 +11,8 @@
 #include "text/number_format.h"
 #include "text/settings.h"
 #include "ui/main/TMainForm.h"
+#include "ui/main/input_editor.h"
+#include "ui/main/labeled_edit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -173,11 +175,16 @@ TEST_F(ReportCommand, TheMainWindowsCommandsReachTheChartAndTheReport)
 
     form.PrintForm->cSources->setChecked(false);
     form.PrintForm->cPareto->setChecked(true);
+    form.TabSheet2->SetNameBoxText(u"b"_s);
+    form.TabSheet2->ComboBox2Change();
     int pages = 0;
     AnswerDialogs(*form.PrintForm, pages);
     form.ShowReport->trigger();
     EXPECT_TRUE(Recorder.Messages.isEmpty()) << Recorder.Messages.join(u'\n').toStdString();
     EXPECT_EQ(pages, 4); // title, correlation, budget, Pareto chart
+    // The input chosen before the report is shown again on the inputs tab.
+    EXPECT_EQ(form.TabSheet2->NameBoxText(), u"b"_s);
+    EXPECT_EQ(form.TabSheet2->LabeledEdit5->text(), u"5"_s);
 }
 
 } // namespace
