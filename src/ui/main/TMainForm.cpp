@@ -121,10 +121,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     PrintForm = new TPrintForm(this);
     connect(this, &TMainForm::EvaluationCalculated, this,
             [this] { ParetoChart().FillParetoChart(ShownEvaluation(), TotalContribution); });
-    connect(Pareto, &QAction::triggered, this, [this] {
-        if (ResultsReady)
-            ParetoChart().ShowModal();
-    });
+    connect(Pareto, &QAction::triggered, this, &TMainForm::N14Click);
     connect(ShowReport, &QAction::triggered, this, [this] { NM5Click(*this, *PrintForm, ParetoChart()); });
 
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TMainForm::ListBox1Click);
@@ -470,6 +467,12 @@ void TMainForm::CalculateShown()
     SetResultsReady(true);
     emit EvaluationCalculated();
     TabSheet1->Label13->clear();
+}
+
+void TMainForm::N14Click()
+{
+    if (ResultsReady)
+        ParetoChart().ShowModal();
 }
 
 void TMainForm::N15Click()

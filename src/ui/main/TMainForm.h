@@ -62,6 +62,8 @@ class TMainForm : public QMainWindow {
     enum class TCalcMode { Interactive, Silent };
     // Calculate: the interactive call shows its progress; the report's calls run silently.
     void N12Click(TCalcMode mode);
+    // The Pareto command: the chart of the last successful calculation, modally.
+    void N14Click();
     void N15Click();
     void N16Click();
     void OptionsClick();
