@@ -2,7 +2,6 @@
 
 #include "app/budget_json.h"
 #include "app/budget_text.h"
-#include "app/command_options.h"
 #include "engine/calculation.h"
 #include "files/evaluation_file.h"
 #include "model/correlation_fit.h"
@@ -27,11 +26,8 @@ std::string CalculationFailureText(const std::exception& failure)
     return failure.what();
 }
 
-int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int LoadAndCalculate(const TCalcOptions& options, std::ostream& err, std::unique_ptr<TOrmetaCalc>& calc)
 {
-    const TCalcOptions options = ParseCalcOptions(args);
-
-    std::unique_ptr<TOrmetaCalc> calc;
     try {
         calc = LoadEvaluationFromFile(options.File);
     }
@@ -39,7 +35,6 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << options.File << ": " << failure.what() << '\n';
         return ExitFileUnreadable;
     }
-
     try {
         CalculateLoadedEvaluation(*calc, options.Level, options.Method, options.DecimalSeparator);
     }
@@ -47,7 +42,15 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << CalculationFailureText(failure) << '\n';
         return ExitNotCalculable;
     }
+    return ExitSuccess;
+}
 
+int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const TCalcOptions options = ParseCalcOptions(args);
+    std::unique_ptr<TOrmetaCalc> calc;
+    if (const int status = LoadAndCalculate(options, err, calc); status != ExitSuccess)
+        return status;
     if (options.Json)
         out << BudgetJson(*calc).dump(2) << '\n';
     else

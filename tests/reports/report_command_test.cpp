@@ -68,6 +68,13 @@ protected:
     {
         return QCoreApplication::applicationDirPath() + u'/' + QLatin1StringView(name);
     }
+    // The build's templates where the report command looks for them; TearDown takes them away.
+    static void PlaceTemplatesBesideProgram()
+    {
+        for (const char* name : {"data_report1.fr3", "data_report2.fr3"})
+            ASSERT_TRUE(
+                QFile::copy(QStringLiteral(ORMETA_BINARY_DIR "/src/") + QLatin1StringView(name), BesideProgram(name)));
+    }
     QTemporaryDir Folder;
     MessageRecorder Recorder;
 };
@@ -96,8 +103,7 @@ TEST_F(ReportCommand, NeedsItsTemplatesAndShowsTheChosenPages)
     EXPECT_TRUE(Recorder.Messages[0].contains(u"data_report1.fr3"_s));
     EXPECT_EQ(pages, 0); // no report
 
-    for (const char* name : {"data_report1.fr3", "data_report2.fr3"})
-        ASSERT_TRUE(QFile::copy(QStringLiteral(ORMETA_BINARY_DIR "/src/") + QLatin1StringView(name), BesideProgram(name)));
+    ASSERT_NO_FATAL_FAILURE(PlaceTemplatesBesideProgram());
     struct Case {
         bool Sources, Pareto;
         int Pages; // title, Type B cards, correlation, budget, Pareto chart
@@ -119,8 +125,7 @@ TEST_F(ReportCommand, NeedsItsTemplatesAndShowsTheChosenPages)
 
 TEST_F(ReportCommand, AppendsTheNestedEvaluationsInDetail)
 {
-    for (const char* name : {"data_report1.fr3", "data_report2.fr3"})
-        ASSERT_TRUE(QFile::copy(QStringLiteral(ORMETA_BINARY_DIR "/src/") + QLatin1StringView(name), BesideProgram(name)));
+    ASSERT_NO_FATAL_FAILURE(PlaceTemplatesBesideProgram());
     auto nested = CreateCalc("", "N", "V");
     nested->ModelFormula = "c";
     AddTypeB(*nested, *CreateTypeB("V", "", "c", DistUniform, {2, 0.1, 0}, true, 0));
@@ -149,8 +154,7 @@ TEST_F(ReportCommand, AppendsTheNestedEvaluationsInDetail)
 // the shown evaluation with the window's chart and options.
 TEST_F(ReportCommand, TheMainWindowsCommandsReachTheChartAndTheReport)
 {
-    for (const char* name : {"data_report1.fr3", "data_report2.fr3"})
-        ASSERT_TRUE(QFile::copy(QStringLiteral(ORMETA_BINARY_DIR "/src/") + QLatin1StringView(name), BesideProgram(name)));
+    ASSERT_NO_FATAL_FAILURE(PlaceTemplatesBesideProgram());
     auto calc = CreateCalc("", "Y", "V");
     calc->ModelFormula = "a+b";
     AddTypeB(*calc, *CreateTypeB("V", "", "a", DistUniform, {10, 0.1 * std::sqrt(3.0), 0}, true, 0));

@@ -60,13 +60,7 @@ TEST_F(InputsTest, CreatesTypeAFromObservationsOrAPreviousStandardDeviation)
     EXPECT_EQ(Editor().NameBoxText(), u"t"_s);
 
     Add(u"s"_s);
-    ChooseKind(TKindItem::TypeA);
-    Editor().ComboBox4->setCurrentIndex(1);
-    Editor().ComboBox4Change();
-    Editor().LabeledEdit3->setText(u"2"_s);
-    Editor().ValuesF->SetObservationTexts({u"4"_s, u"6"_s});
-    Editor().LabeledEdit2->setText(u"0.2"_s);
-    Editor().LabeledEdit4->setText(u"12"_s);
+    EnterPriorSdObservations();
     Apply();
     EXPECT_EQ(Messages, QStringList{Done});
     ASSERT_EQ(Shown().TypeA.size(), 2u);
@@ -80,13 +74,7 @@ TEST_F(InputsTest, CreatesTypeAFromObservationsOrAPreviousStandardDeviation)
 TEST_F(InputsTest, NormaliseFlagDropsThePreviousStandardDeviation)
 {
     Add(u"n"_s);
-    ChooseKind(TKindItem::TypeA);
-    Editor().ComboBox4->setCurrentIndex(1);
-    Editor().ComboBox4Change();
-    Editor().LabeledEdit3->setText(u"2"_s);
-    Editor().ValuesF->SetObservationTexts({u"4"_s, u"6"_s});
-    Editor().LabeledEdit2->setText(u"0.2"_s);
-    Editor().LabeledEdit4->setText(u"12"_s);
+    EnterPriorSdObservations();
     Editor().CheckBox1->setChecked(true);
     Apply();
     ASSERT_EQ(Shown().TypeA.size(), 1u);

@@ -111,6 +111,18 @@ class InputsTest : public UiFixture {
         Apply();
         Messages.clear();
     }
+    // The Type A fields of two observations 4 and 6 with a previous standard deviation 0.2 of 12 degrees
+    // of freedom, not yet applied.
+    void EnterPriorSdObservations()
+    {
+        ChooseKind(TKindItem::TypeA);
+        Editor().ComboBox4->setCurrentIndex(1);
+        Editor().ComboBox4Change();
+        Editor().LabeledEdit3->setText(QStringLiteral("2"));
+        Editor().ValuesF->SetObservationTexts({QStringLiteral("4"), QStringLiteral("6")});
+        Editor().LabeledEdit2->setText(QStringLiteral("0.2"));
+        Editor().LabeledEdit4->setText(QStringLiteral("12"));
+    }
     void CreateCalculated(const QString& name)
     {
         Add(name);

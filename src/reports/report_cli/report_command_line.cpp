@@ -3,7 +3,6 @@
 #include "app/calc_command.h"
 #include "app/command_options.h"
 #include "engine/budget_table.h"
-#include "files/evaluation_file.h"
 #include "reports/engine/report_export.h"
 #include "reports/pareto/TParetoForm.h"
 #include "reports/report_preparation.h"
@@ -20,10 +19,6 @@
 #include <iostream>
 
 namespace {
-
-// What `ormeta calc` uses when no option says otherwise, and the window after opening a file.
-constexpr double kLevel = 0.9545;
-constexpr uint8_t kAutomaticMethod = 0;
 
 // The messages the report engine would show in boxes go to the error stream while this lives.
 class MessagesToStream {
@@ -46,12 +41,13 @@ QImage ParetoImage(const TOrmetaCalc& calc)
 
 // The direct children, each calculated again as the window does when it switches to one; a failure is
 // reported and that evaluation is printed with the results its record holds.
-bool AppendNestedReports(TReport& report, TOrmetaCalc& calc, const QString& folder, char separator, std::ostream& err)
+bool AppendNestedReports(TReport& report, TOrmetaCalc& calc, const QString& folder, const TCalcOptions& calculation,
+                         std::ostream& err)
 {
     for (size_t i = 0; i < calc.Nested.size(); ++i) {
         TOrmetaCalc& nested = *calc.Nested[i];
         try {
-            CalculateLoadedEvaluation(nested, kLevel, kAutomaticMethod, separator);
+            CalculateLoadedEvaluation(nested, calculation.Level, calculation.Method, calculation.DecimalSeparator);
         }
         catch (const std::exception& failure) {
             err << nested.OutputName << ": " << CalculationFailureText(failure) << '\n';
@@ -67,22 +63,13 @@ bool AppendNestedReports(TReport& report, TOrmetaCalc& calc, const QString& fold
 int PrepareCommandReport(const TReportOptions& options, const QString& templateFolder, TReport& report,
                          std::ostream& err)
 {
+    // Calculated as `ormeta calc` does without options: the level and method the window shows after Open.
+    TCalcOptions calculation;
+    calculation.File = options.File;
+    calculation.DecimalSeparator = SystemDecimalSeparator();
     std::unique_ptr<TOrmetaCalc> calc;
-    try {
-        calc = LoadEvaluationFromFile(options.File);
-    }
-    catch (const std::exception& failure) {
-        err << options.File << ": " << failure.what() << '\n';
-        return ExitFileUnreadable;
-    }
-    const char separator = SystemDecimalSeparator();
-    try {
-        CalculateLoadedEvaluation(*calc, kLevel, kAutomaticMethod, separator);
-    }
-    catch (const std::exception& failure) {
-        err << CalculationFailureText(failure) << '\n';
-        return ExitNotCalculable;
-    }
+    if (const int status = LoadAndCalculate(calculation, err, calc); status != ExitSuccess)
+        return status;
 
     const MessagesToStream messages(err);
     const TReportParts parts{options.Sources, options.Nested, options.Pareto};
@@ -90,7 +77,7 @@ int PrepareCommandReport(const TReportOptions& options, const QString& templateF
     // The reasons have been written: a template missing or damaged, the engine's errors.
     if (!PrepareEvaluationReport(report, templateFolder, sources, parts) || !report.Errors().isEmpty())
         return ExitNotCalculable;
-    if (parts.Nested && !AppendNestedReports(report, *calc, templateFolder, separator, err))
+    if (parts.Nested && !AppendNestedReports(report, *calc, templateFolder, calculation, err))
         return ExitNotCalculable;
     return ExitSuccess;
 }
